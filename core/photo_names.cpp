@@ -1,0 +1,52 @@
+#include "core/photo_names.h"
+
+#include "platform/file_search.h"
+
+namespace {
+
+const char kPatternSuffix[] = "\\*.jpg";
+const char kPhotoExtension[] = ".jpg";
+constexpr int32_t kCutLength = 4;
+const char kLineEnd[] = "\r\n";
+
+}  // namespace
+
+Text TrimPhotoName(const Text& name) {
+  int32_t n = TextLength(name);
+  int32_t p = FindInText(name, kPathSeparator, true);
+  Text tail = TextRight(name, n - p);
+  return TextLeft(tail, TextLength(tail) - kCutLength);
+}
+
+bool IsPhotoName(const Text& name) {
+  Text extension = TextRight(name, kCutLength);
+  return extension.size() == kCutLength &&
+         FindInText(extension, kPhotoExtension, true) == 1;
+}
+
+TextList CollectPhotoNames(const Text& folder, SearchState& state) {
+  TextList names;
+  // The platform may match more than the pattern says (Windows also tries
+  // 8.3 short names, so "a.jpgx" matches "*.jpg"): keep only real photos.
+  for (Text name = FindFile(folder + kPatternSuffix, state); !name.empty();
+       name = FindFile(Text(), state)) {
+    if (IsPhotoName(name))
+      names.push_back(TrimPhotoName(name));
+  }
+  if (names.empty())
+    names.emplace_back();
+  return names;
+}
+
+Text JoinPhotoNames(const TextList& names) {
+  size_t size = 0;
+  for (const Text& name : names)
+    size += name.size() + 2;
+  Text joined;
+  joined.reserve(size);
+  for (const Text& name : names) {
+    joined += name;
+    joined += kLineEnd;
+  }
+  return joined;
+}

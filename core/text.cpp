@@ -1,0 +1,63 @@
+#include "core/text.h"
+
+namespace {
+
+char FoldAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool MatchesAt(const Text& text, size_t start, const Text& search,
+               bool ignore_case) {
+  for (size_t i = 0; i < search.size(); ++i) {
+    char a = text[start + i], b = search[i];
+    if (ignore_case ? FoldAscii(a) != FoldAscii(b) : a != b)
+      return false;
+  }
+  return true;
+}
+
+bool IsLeadByte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
+
+}  // namespace
+
+int32_t TextLength(const Text& text) {
+  return static_cast<int32_t>(text.size());
+}
+
+int32_t FindInText(const Text& text, const Text& search, bool ignore_case) {
+  size_t start = 0;
+  while (text.size() - start >= search.size()) {
+    if (MatchesAt(text, start, search, ignore_case))
+      return static_cast<int32_t>(start + 1);
+    start += IsLeadByte(text[start]) ? 2 : 1;
+    // A lead byte just before the end has no trail byte: nothing left to try.
+    if (start > text.size())
+      break;
+  }
+  return -1;
+}
+
+Text TextLeft(const Text& text, int32_t count) {
+  if (count <= 0)
+    return Text();
+  return text.substr(0, static_cast<size_t>(count));
+}
+
+Text TextRight(const Text& text, int32_t count) {
+  if (count <= 0)
+    return Text();
+  size_t n = static_cast<size_t>(count);
+  return n >= text.size() ? text : text.substr(text.size() - n);
+}
+
+int32_t FindLastBackslash(const Text& text) {
+  int32_t last = -1;
+  for (size_t i = 0; i < text.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c >= 0x81 && c <= 0xFE)
+      ++i;
+    else if (c == '\\')
+      last = static_cast<int32_t>(i + 1);
+  }
+  return last;
+}

@@ -1,0 +1,35 @@
+// The platform's file search: the entries of one folder that match a pattern.
+#pragma once
+
+#include <memory>
+
+#include "core/text.h"
+
+// An open search of the platform's; defined by each platform.
+struct SearchHandle;
+
+// One search in progress, or none. Owned by one run of the command.
+struct SearchState {
+  SearchState();
+  ~SearchState();
+  SearchState(const SearchState&) = delete;
+  SearchState& operator=(const SearchState&) = delete;
+
+  std::unique_ptr<SearchHandle> handle;
+  // Set by a new search whose folder could not be listed at all (missing,
+  // not a folder, refused, unreadable), as opposed to one that was listed
+  // and held no match.
+  bool folder_unreadable = false;
+};
+
+// The byte that separates folders in a path on this platform.
+extern const char kPathSeparator[];
+
+// With a pattern ("folder\*.jpg"), starts a new search, closing the one in
+// state; with the empty text, goes on with the search in state. Returns the
+// bare name of the next match that is not a directory, or the empty text
+// at the end, when the search has been closed.
+Text FindFile(const Text& pattern, SearchState& state);
+
+// Closes the search in state, if any.
+void CloseFileSearch(SearchState& state);

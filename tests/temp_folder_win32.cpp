@@ -1,0 +1,66 @@
+#include <windows.h>
+
+#include <stdexcept>
+
+#include "tests/temp_folder.h"
+
+namespace {
+
+void RemoveTree(const Text& path) {
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      Text name = entry.cFileName;
+      if (name == "." || name == "..")
+        continue;
+      Text child = path + "\\" + name;
+      SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        RemoveTree(child);
+      else
+        DeleteFileA(child.c_str());
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+  }
+  RemoveDirectoryA(path.c_str());
+}
+
+}  // namespace
+
+TempFolder::TempFolder() {
+  char base[MAX_PATH];
+  DWORD length = GetTempPathA(MAX_PATH, base);
+  if (length == 0 || length >= MAX_PATH)
+    throw std::runtime_error("no temporary folder");
+  for (unsigned attempt = GetTickCount();; ++attempt) {
+    Text path = Text(base) + "jpgnames-" + std::to_string(attempt);
+    if (CreateDirectoryA(path.c_str(), nullptr)) {
+      path_ = path;
+      return;
+    }
+    if (GetLastError() != ERROR_ALREADY_EXISTS)
+      throw std::runtime_error("cannot create " + path);
+  }
+}
+
+TempFolder::~TempFolder() { RemoveTree(path_); }
+
+Text TempFolder::PathOf(const Text& name) const { return path_ + "\\" + name; }
+
+Text TempFolder::AddFile(const Text& name) const {
+  Text path = PathOf(name);
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    throw std::runtime_error("cannot create " + path);
+  CloseHandle(file);
+  return path;
+}
+
+Text TempFolder::AddFolder(const Text& name) const {
+  Text path = PathOf(name);
+  if (!CreateDirectoryA(path.c_str(), nullptr))
+    throw std::runtime_error("cannot create " + path);
+  return path;
+}

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "core/natural_order.h"
+#include "core/photo_names.h"
+#include "core/text.h"
+#include "platform/file_search.h"
+
+namespace {
+
+struct FindCase {
+  const char* text;
+  const char* search;
+  bool ignore_case;
+  int32_t expected;
+};
+
+TEST(FindInText, ScansForwardDoubleByteAware) {
+  const FindCase cases[] = {
+      {"a\\b\\c", "\\", true, 2},
+      {"abc", "\\", true, -1},
+      {"", "\\", true, -1},
+      {"ABC.JPG", ".jpg", true, 4},
+      {"ABC.JPG", ".jpg", false, -1},
+      {"abc", "abcd", true, -1},
+      // GBK 運 is 0xDF 0x5C: its trail byte is not a backslash.
+      {"\xDF\x5C.jpg", "\\", true, -1},
+      {"\xDF\x5C\\x", "\\", true, 3},
+      // A lead byte as the last byte has no trail: the scan ends there.
+      {"ab\x81", "\\", true, -1},
+      // Only ASCII letters fold; other bytes compare exactly.
+      {"\xC1\xE1", "\xE1\xE1", true, -1},
+      {"x\xC1\xE1", "\xC1\xE1", true, 2},
+  };
+  for (const FindCase& c : cases)
+    EXPECT_EQ(FindInText(c.text, c.search, c.ignore_case), c.expected)
+        << "text \"" << c.text << "\" search \"" << c.search << "\"";
+}
+
+TEST(TextLeftRight, CutBytesWithinBounds) {
+  EXPECT_EQ(TextLeft("abcdef", 2), "ab");
+  EXPECT_EQ(TextRight("abcdef", 2), "ef");
+  for (int32_t count : {0, -1, -100}) {
+    EXPECT_EQ(TextLeft("abc", count), "");
+    EXPECT_EQ(TextRight("abc", count), "");
+  }
+  EXPECT_EQ(TextLeft("abc", 99), "abc");
+  EXPECT_EQ(TextRight("abc", 99), "abc");
+  EXPECT_EQ(TextLeft("", 3), "");
+  EXPECT_EQ(TextRight("", 3), "");
+  // Not double-byte aware: a cut may split a character.
+  EXPECT_EQ(TextLeft("\xD5\xD5", 1), "\xD5");
+}
+
+TEST(FindLastBackslash, SkipsTrailBytesOfCodePage936) {
+  EXPECT_EQ(FindLastBackslash("C:\\a\\b.exe"), 5);
+  EXPECT_EQ(FindLastBackslash("C:\\\xDF\x5C\\p.exe"), 6);
+  EXPECT_EQ(FindLastBackslash("C:\\\xDF\x5Cp.exe"), 3);
+  EXPECT_EQ(FindLastBackslash("plain"), -1);
+}
+
+TEST(TrimPhotoName, DropsFolderPartAndLastFourBytes) {
+  const Text s = kPathSeparator;
+  const std::pair<Text, Text> cases[] = {
+      {"a.jpg", "a"},
+      {"photo.JPG", "photo"},
+      {".jpg", ""},
+      {"abc", ""},
+      {"", ""},
+      {"a.jpgx", "a."},
+      {"\xDF\x5C.jpg", "\xDF\x5C"},
+      {"a" + s + "b.jpg", "b"},
+      {"a" + s, ""},
+      {s + "x.jpg", "x"},
+  };
+  for (const auto& [name, trimmed] : cases)
+    EXPECT_EQ(TrimPhotoName(name), trimmed) << name;
+}
+
+TEST(IsPhotoName, EndsInJpgInAnyCase) {
+  for (const char* name : {"a.jpg", "b.JPG", "c.JpG", ".jpg"})
+    EXPECT_TRUE(IsPhotoName(name)) << name;
+  for (const char* name : {"a.jpgx", "a.jpeg", "jpg", "", "a.png", "a jpg"})
+    EXPECT_FALSE(IsPhotoName(name)) << name;
+}
+
+TEST(JoinPhotoNames, EndsEveryNameWithCrLf) {
+  EXPECT_EQ(JoinPhotoNames({}), "");
+  EXPECT_EQ(JoinPhotoNames({""}), "\r\n");
+  EXPECT_EQ(JoinPhotoNames({"", "a"}), "\r\na\r\n");
+  EXPECT_EQ(JoinPhotoNames({"a", "b"}), "a\r\nb\r\n");
+}
+
+TEST(NaturalLess, OrdersAsFileManagersDo) {
+  // Each name sorts strictly before the next.
+  const char* ordered[] = {
+      "",        ".jpg",     "a.jpg",    "B.jpg",   "c",
+      "IMG_2",   "IMG_02x",  "IMG_010",  "IMG_10",  "img_11",
+      "x9y",     "x10",      "x99999999999999999999", "x100000000000000000000",
+      "\xE7\x85\xA7",
+  };
+  const size_t count = std::size(ordered);
+  for (size_t i = 0; i < count; ++i) {
+    EXPECT_FALSE(NaturalLess(ordered[i], ordered[i])) << ordered[i];
+    for (size_t j = i + 1; j < count; ++j) {
+      EXPECT_TRUE(NaturalLess(ordered[i], ordered[j]))
+          << ordered[i] << " < " << ordered[j];
+      EXPECT_FALSE(NaturalLess(ordered[j], ordered[i]))
+          << ordered[j] << " < " << ordered[i];
+    }
+  }
+  // Equal in every other way, byte order decides.
+  EXPECT_TRUE(NaturalLess("A.jpg", "a.jpg"));
+  EXPECT_TRUE(NaturalLess("a01", "a1"));
+}
+
+}  // namespace
