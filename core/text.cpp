@@ -61,3 +61,7 @@ int32_t FindLastBackslash(const Text& text) {
   }
   return last;
 }
+
+Text ProgramFolderOf(const Text& module_path) {
+  return TextLeft(module_path, FindLastBackslash(module_path) - 1);
+}

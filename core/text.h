@@ -25,3 +25,7 @@ Text TextRight(const Text& text, int32_t count);
 // 1-based position of the last backslash, or -1. Double-byte aware in code
 // page 936: a byte from 0x81 to 0xFE and the byte after it are one character.
 int32_t FindLastBackslash(const Text& text);
+
+// The folder of a program at module_path ("C:\a\b.exe" gives "C:\a", a
+// program in a drive root the bare drive): cut before the last backslash.
+Text ProgramFolderOf(const Text& module_path);

@@ -120,5 +120,12 @@ void ShowMessageBox(const Text& text, int32_t style, const Text& title) {
   UINT flags = static_cast<UINT>(style);
   if (!(flags & MB_SYSTEMMODAL))
     flags |= MB_TASKMODAL;
+  // A box without an owner hands the activation to no one when it closes:
+  // give it back to the window that had it, as the folder browser does.
+  HWND active = GetActiveWindow();
   MessageBoxA(nullptr, text.c_str(), title.c_str(), flags);
+  if (IsWindow(active)) {
+    SetForegroundWindow(active);
+    SetActiveWindow(active);
+  }
 }

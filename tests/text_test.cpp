@@ -58,6 +58,14 @@ TEST(FindLastBackslash, SkipsTrailBytesOfCodePage936) {
   EXPECT_EQ(FindLastBackslash("plain"), -1);
 }
 
+TEST(ProgramFolderOf, CutsBeforeTheLastRealBackslash) {
+  EXPECT_EQ(ProgramFolderOf("C:\\tools\\jpgnames.exe"), "C:\\tools");
+  EXPECT_EQ(ProgramFolderOf("C:\\jpgnames.exe"), "C:");
+  // 運 (0xDF 0x5C) in the folder's name: its trail byte is no separator.
+  EXPECT_EQ(ProgramFolderOf("C:\\\xDF\x5C\\jpgnames.exe"), "C:\\\xDF\x5C");
+  EXPECT_EQ(ProgramFolderOf("D:\\\xDF\x5Cjpgnames.exe"), "D:");
+}
+
 TEST(TrimPhotoName, DropsFolderPartAndLastFourBytes) {
   const Text s = kPathSeparator;
   const std::pair<Text, Text> cases[] = {

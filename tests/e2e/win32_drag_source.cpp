@@ -1,0 +1,186 @@
+// A drag source for the end-to-end tests: a small window at X,Y that, when
+// the mouse is pressed in it, starts a real OLE drag of the given paths
+// (CF_HDROP), or of a text (CF_TEXT) with --text, and prints what
+// DoDragDrop returned.
+//   drag_source X Y [--text TEXT | PATH...]
+#include <windows.h>
+#include <ole2.h>
+#include <shlobj.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+FORMATETC offered_format;
+std::string payload;  // the bytes of the HGLOBAL that GetData hands out
+
+HGLOBAL CopyPayload() {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, payload.size());
+  memcpy(GlobalLock(block), payload.data(), payload.size());
+  GlobalUnlock(block);
+  return block;
+}
+
+std::string FileList(const std::vector<std::string>& paths) {
+  DROPFILES header = {};
+  header.pFiles = sizeof header;
+  std::string bytes(reinterpret_cast<char*>(&header), sizeof header);
+  for (const std::string& path : paths)
+    bytes += path + '\0';
+  return bytes + '\0';
+}
+
+class DataObject : public IDataObject {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
+    if (id == IID_IUnknown || id == IID_IDataObject) {
+      *out = this;
+      AddRef();
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+  ULONG STDMETHODCALLTYPE Release() override { return --refs_; }
+  HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format,
+                                    STGMEDIUM* medium) override {
+    if (QueryGetData(format) != S_OK)
+      return DV_E_FORMATETC;
+    medium->tymed = TYMED_HGLOBAL;
+    medium->hGlobal = CopyPayload();
+    medium->pUnkForRelease = nullptr;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
+    return format->cfFormat == offered_format.cfFormat &&
+                   (format->tymed & TYMED_HGLOBAL)
+               ? S_OK
+               : DV_E_FORMATETC;
+  }
+  HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*,
+                                                  FORMATETC* out) override {
+    out->ptd = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override {
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction,
+                                          IEnumFORMATETC** out) override {
+    if (direction != DATADIR_GET)
+      return E_NOTIMPL;
+    return SHCreateStdEnumFmtEtc(1, &offered_format, out);
+  }
+  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*,
+                                    DWORD*) override {
+    return OLE_E_ADVISENOTSUPPORTED;
+  }
+  HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override {
+    return OLE_E_ADVISENOTSUPPORTED;
+  }
+  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override {
+    return OLE_E_ADVISENOTSUPPORTED;
+  }
+
+ private:
+  ULONG refs_ = 1;
+};
+
+class DropSource : public IDropSource {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
+    if (id == IID_IUnknown || id == IID_IDropSource) {
+      *out = this;
+      AddRef();
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape,
+                                              DWORD keys) override {
+    if (escape)
+      return DRAGDROP_S_CANCEL;
+    return (keys & MK_LBUTTON) ? S_OK : DRAGDROP_S_DROP;
+  }
+  HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD effect) override {
+    last_effect = effect;
+    return DRAGDROP_S_USEDEFAULTCURSORS;
+  }
+  DWORD last_effect = 0;
+};
+
+bool dragged = false;
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam,
+                            LPARAM lparam) {
+  if (message == WM_LBUTTONDOWN && !dragged) {
+    dragged = true;
+    DataObject data;
+    DropSource source;
+    DWORD effect = DROPEFFECT_NONE;
+    printf("dragging=1\n");
+    fflush(stdout);
+    HRESULT result = DoDragDrop(&data, &source,
+                                DROPEFFECT_COPY | DROPEFFECT_MOVE |
+                                    DROPEFFECT_LINK,
+                                &effect);
+    printf("result=0x%08lx\neffect=%lu\nlast_feedback=%lu\n",
+           static_cast<unsigned long>(result), effect, source.last_effect);
+    fflush(stdout);
+    DestroyWindow(window);
+    return 0;
+  }
+  if (message == WM_DESTROY) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3)
+    return 2;
+  int x = atoi(argv[1]), y = atoi(argv[2]);
+  std::vector<std::string> paths;
+  if (argc > 4 && strcmp(argv[3], "--text") == 0) {
+    offered_format = {CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    payload = std::string(argv[4]) + '\0';
+  } else {
+    for (int i = 3; i < argc; ++i)
+      paths.push_back(argv[i]);
+    offered_format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+    payload = FileList(paths);
+  }
+  OleInitialize(nullptr);
+  WNDCLASSA window_class = {};
+  window_class.lpfnWndProc = WindowProc;
+  window_class.hInstance = GetModuleHandleA(nullptr);
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_HIGHLIGHT + 1);
+  window_class.lpszClassName = "JpgNamesTestDragSource";
+  RegisterClassA(&window_class);
+  HWND window = CreateWindowExA(WS_EX_TOPMOST, "JpgNamesTestDragSource",
+                                "drag source", WS_POPUP | WS_VISIBLE, x, y, 60,
+                                60, nullptr, nullptr, nullptr, nullptr);
+  printf("ready=1\n");
+  fflush(stdout);
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  (void)window;
+  OleUninitialize();
+  return 0;
+}

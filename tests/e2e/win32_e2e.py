@@ -1,0 +1,299 @@
+"""The Windows program under Wine, in a 1024x768 virtual desktop on Xvfb,
+driven by xdotool and read back through a Win32 probe of the tests.
+Usage: win32_e2e.py BUILD_DIR"""
+import os
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+from harness import cleanups, case, check, click_at, drag, finish, key, wait_until, Folders  # noqa: E402
+
+BUILD = os.path.abspath(sys.argv[1])
+RUN = os.path.join(os.path.dirname(__file__), "..", "wine", "run.sh")
+CAPTION = "提取JPG文件名"
+GBK = "gbk"
+SUCCESS_TEXT = "成功将照片文件名复制到剪辑板."
+os.environ.setdefault("WINEPREFIX", os.path.abspath(
+    os.path.join(os.path.dirname(__file__), "..", "..", "build", "wineprefix")))
+started = []
+
+
+def stop_started():
+    """Ends whatever a case left running, so the next one starts clean."""
+    for process in started:
+        if process.poll() is None:
+            process.kill()
+            process.wait()
+    started.clear()
+    time.sleep(0.5)
+
+
+cleanups.append(stop_started)
+
+
+def exe(name):
+    return os.path.join(BUILD, name + ".exe")
+
+
+def start(name, *args, **kwargs):
+    process = subprocess.Popen([RUN, exe(name), *args], stdout=subprocess.PIPE,
+                               stderr=subprocess.DEVNULL, text=True, **kwargs)
+    started.append(process)
+    return process
+
+
+def probe(*args):
+    try:
+        out = subprocess.run([RUN, exe("win32_probe"), *args], capture_output=True,
+                             text=True, timeout=30).stdout
+    except subprocess.TimeoutExpired:
+        return {}  # Wine still starting up: the caller asks again
+    values = {}
+    for line in out.splitlines():
+        k, _, v = line.strip().partition("=")
+        values.setdefault(k, v)
+        if k in ("box_caption_hex", "box_text_hex", "box_icon"):
+            values.setdefault(k + "s", []).append(v)
+    return values
+
+
+def hexof(text):
+    return text.encode(GBK).hex()
+
+
+def windows_path(path):
+    return "Z:" + path.replace("/", "\\")
+
+
+def boxes():
+    found = probe("boxes")
+    return [(bytes.fromhex(c).decode(GBK), bytes.fromhex(t).decode(GBK), int(i))
+            for c, t, i in zip(found.get("box_caption_hexs", []),
+                               found.get("box_text_hexs", []),
+                               found.get("box_icons", []))]
+
+
+def message_boxes():
+    return [b for b in boxes() if b[0] in ("成功", "失败")]
+
+
+def wait_box(caption):
+    return wait_until(lambda: [b for b in boxes() if b[0] == caption],
+                      what=f"message box {caption}")[0]
+
+
+def clipboard():
+    found = wait_until(lambda: probe("clipboard"), what="clipboard")
+    return bytes.fromhex(found["text_hex"]) if "text_hex" in found else None
+
+
+def set_clipboard(data):
+    subprocess.run([RUN, exe("win32_probe"), "set-clipboard", data.hex()], check=True)
+
+
+class Program:
+    """jpgnames.exe running; its window's geometry read back once shown."""
+
+    def __init__(self, name="jpgnames"):
+        self.process = start(name)
+        self.window = wait_until(lambda: self.find(), timeout=90, what="main window")
+        ox, oy = map(int, self.window["client_origin"].split(","))
+        bx, by, bw, bh = map(int, self.window["button"].split(","))
+        self.button_centre = (ox + bx + bw // 2, oy + by + bh // 2)
+        self.client_centre = (ox + 20, oy + 50)
+
+    @staticmethod
+    def find():
+        found = probe("window", CAPTION)
+        return found if found.get("found") == "1" and found.get("visible") == "1" else None
+
+    def state(self):
+        return wait_until(lambda: probe("window", CAPTION), what="window state")
+
+    def click_button(self):
+        click_at(*self.button_centre)
+
+    def close(self):
+        if self.process.poll() is None:
+            self.state()
+            key("Escape")
+        return self.process.wait(timeout=30)
+
+
+def point_desktop_at(folder):
+    """Wine's folder browser opens on the Desktop: Enter picks it."""
+    prefix = os.environ["WINEPREFIX"]
+    users = os.path.join(prefix, "drive_c", "users")
+    for user in os.listdir(users):
+        desktop = os.path.join(users, user, "Desktop")
+        if os.path.islink(desktop) or os.path.isdir(desktop):
+            if os.path.islink(desktop):
+                os.remove(desktop)
+            else:
+                os.rename(desktop, desktop + ".orig")
+            os.symlink(folder, desktop)
+
+
+def drag_onto(program, paths, text=None, target=None):
+    """Starts the test's drag source, drags from it onto the window."""
+    args = ["60", "60"] + (["--text", text] if text else [windows_path(p) for p in paths])
+    source = start("win32_drag_source", *args)
+    check(source.stdout.readline().strip() == "ready=1", "drag source did not start")
+    time.sleep(1.0)
+    drag((90, 90), target or program.client_centre)
+    return source
+
+
+# A clean slate: no program of an earlier run still holds a box open.
+subprocess.run(["wineserver", "-k"], stderr=subprocess.DEVNULL)
+subprocess.run(["wineserver", "-w"], stderr=subprocess.DEVNULL)
+subprocess.run([RUN, exe("win32_probe"), "boxes"], capture_output=True, timeout=300)
+folders = Folders()
+photos = folders.make("photos", ["a.jpg", "b.JPG", "c.png", "照片.jpg", "運.jpg"], ["x.jpg"])
+others = folders.make("others", ["IMG_1.jpg"])
+PHOTOS_CLIP = "a\r\nb\r\n照片\r\n運\r\n".encode(GBK)
+
+
+@case
+def window_opens_centred_with_its_button():
+    program = Program()
+    w = program.window
+    check(w["outer"] == "415,338,193,91", f"outer {w['outer']}")
+    check(w["screen"] == "1024,768", w["screen"])
+    style = int(w["style"], 16)
+    check(not style & 0x00040000, "resizable")
+    check(not style & 0x00010000, "has a maximise box")
+    check(style & 0x00020000, "has no minimise box")
+    check(w["button"] == "48,12,80,32", f"button {w['button']}")
+    check(w["button_text_hex"] == hexof("选择文件夹"), "button caption")
+    check(int(w["button_style"], 16) & 0xF == 0, "button is a default button")
+    print("client", w["client"])
+    check(program.close() == 0, "exit code after Esc")
+
+
+@case
+def click_chooses_folder_and_copies_names():
+    point_desktop_at(photos)
+    set_clipboard(b"earlier")
+    program = Program()
+    program.click_button()
+    wait_until(lambda: program.state()["enabled"] == "0", what="window disabled by the browser")
+    time.sleep(1.0)
+    key("Return")
+    caption, text, icon = wait_box("成功")
+    check(text == SUCCESS_TEXT and icon == 0, f"box {text!r} icon {icon}")
+    check(clipboard() == PHOTOS_CLIP, f"clipboard {clipboard()!r}")
+    # CF_TEXT alone; the others are what the system derives from it.
+    formats = set(filter(None, probe("clipboard")["formats"].split(",")))
+    check("1" in formats and formats <= {"1", "7", "13", "16"}, f"formats {formats}")
+    key("Return")
+    wait_until(lambda: not message_boxes(), what="box closed")
+    state = wait_until(lambda: (s := program.state())["enabled"] == "1" and s, what="enabled")
+    check(state["foreground"] == "1", "main window not active again")
+    check(program.close() == 0, "exit code")
+
+
+@case
+def cancel_copies_nothing():
+    point_desktop_at(photos)
+    set_clipboard(b"earlier")
+    program = Program()
+    program.click_button()
+    wait_until(lambda: program.state()["enabled"] == "0", what="browser open")
+    time.sleep(1.0)
+    key("Escape")
+    wait_until(lambda: program.state()["enabled"] == "1", what="browser closed")
+    time.sleep(1.0)
+    check(message_boxes() == [], f"a box after cancel: {boxes()}")
+    check(clipboard() == b"earlier", f"clipboard {clipboard()!r}")
+    check(program.close() == 0, "exit code")
+
+
+@case
+def drop_runs_the_command_and_later_clicks_reuse_it():
+    set_clipboard(b"earlier")
+    program = Program()
+    source = drag_onto(program, [photos])
+    wait_box("成功")
+    time.sleep(0.5)
+    check(source.poll() is None, "the drag ended before the box was closed")
+    check(clipboard() == PHOTOS_CLIP, f"clipboard {clipboard()!r}")
+    key("Return")
+    out, _ = source.communicate(timeout=30)
+    check("result=0x80004005" in out, f"DoDragDrop: {out}")
+
+    set_clipboard(b"earlier")
+    program.click_button()
+    wait_box("成功")  # no folder browser: the dropped folder is reused
+    check(clipboard() == PHOTOS_CLIP, f"clipboard {clipboard()!r}")
+    key("Return")
+    wait_until(lambda: not message_boxes(), what="box closed")
+
+    source = drag_onto(program, [others], target=program.button_centre)
+    wait_box("成功")
+    check(clipboard() == b"IMG_1\r\n", f"clipboard {clipboard()!r}")
+    key("Return")
+    source.communicate(timeout=30)
+    check(program.close() == 0, "exit code")
+
+
+@case
+def two_folders_or_text_dropped_change_nothing():
+    set_clipboard(b"earlier")
+    program = Program()
+    source = drag_onto(program, [photos, others])
+    caption, text, icon = wait_box("失败")
+    expected = "无法读取文件夹:\r\n" + windows_path(photos) + "\r\n" + windows_path(others) + "\r\n"
+    check(text == expected and icon == 1, f"box {text!r} icon {icon}")
+    check(clipboard() == b"earlier", f"clipboard {clipboard()!r}")
+    key("Return")
+    source.communicate(timeout=30)
+
+    source = drag_onto(program, [], text="C:\\")
+    out, _ = source.communicate(timeout=30)
+    print("text drag:", out.replace("\n", " "))
+    check("last_feedback=0" in out, f"text drag showed an effect: {out}")
+    time.sleep(0.5)
+    check(message_boxes() == [], "a box after a text drag")
+    check(clipboard() == b"earlier", "clipboard changed by a text drag")
+    check(program.close() == 0, "exit code")
+
+
+@case
+def clipboard_held_open_is_reported():
+    program = Program()
+    source = drag_onto(program, [photos])
+    wait_box("成功")
+    key("Return")
+    source.communicate(timeout=30)
+    set_clipboard(b"earlier")
+    holder = start("win32_probe", "hold-clipboard", "4000")
+    check(holder.stdout.readline().strip() == "held=1", "holder did not open the clipboard")
+    program.click_button()
+    caption, text, icon = wait_box("失败")
+    check(text == "无法将照片文件名复制到剪辑板." and icon == 1, f"box {text!r}")
+    holder.wait(timeout=30)
+    check(clipboard() == b"earlier", f"clipboard {clipboard()!r}")
+    key("Return")
+    check(program.close() == 0, "exit code")
+
+
+@case
+def alt_f4_ends_with_zero():
+    program = Program()
+    key("alt+F4")
+    check(program.process.wait(timeout=30) == 0, "exit code after Alt+F4")
+
+
+@case
+def allocation_failure_ends_with_the_fatal_report():
+    program = start("jpgnames_fails_allocation")
+    caption, text, icon = wait_box("运行错误")
+    check("运行时错误" in text and icon == 1, f"fatal box {text!r}")
+    key("Return")
+    check(program.wait(timeout=30) == 255, "exit code after a fatal error")
+
+
+folders.remove()
+finish()

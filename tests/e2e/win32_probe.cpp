@@ -1,0 +1,155 @@
+// Reads the program's state back through real Win32 calls, for the
+// end-to-end tests. One command per run; prints plain "key=value" lines.
+//   window CAPTION        the top-level window and its first child button
+//   boxes                 every visible message box: caption and text
+//   clipboard             the CF_TEXT bytes in hex, and the formats on it
+//   set-clipboard HEX     puts those bytes on the clipboard as CF_TEXT
+//   hold-clipboard MS     keeps the clipboard open for MS milliseconds
+//   cwd                   (none)
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string Hex(const std::string& bytes) {
+  std::string out;
+  char digits[3];
+  for (unsigned char c : bytes) {
+    snprintf(digits, sizeof digits, "%02x", c);
+    out += digits;
+  }
+  return out;
+}
+
+std::string WindowText(HWND window) {
+  char text[1024] = "";
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+void PrintRect(const char* name, RECT r) {
+  printf("%s=%ld,%ld,%ld,%ld\n", name, r.left, r.top, r.right - r.left,
+         r.bottom - r.top);
+}
+
+int Window(const char* caption) {
+  HWND window = FindWindowA(nullptr, caption);
+  if (!window)
+    return printf("found=0\n"), 1;
+  RECT outer, client;
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  POINT origin = {0, 0};
+  ClientToScreen(window, &origin);
+  printf("found=1\n");
+  PrintRect("outer", outer);
+  PrintRect("client", client);
+  printf("client_origin=%ld,%ld\n", origin.x, origin.y);
+  printf("style=0x%08lx\nexstyle=0x%08lx\n", GetWindowLongA(window, GWL_STYLE),
+         GetWindowLongA(window, GWL_EXSTYLE));
+  printf("enabled=%d\nvisible=%d\n", IsWindowEnabled(window) ? 1 : 0,
+         IsWindowVisible(window) ? 1 : 0);
+  printf("foreground=%d\n", GetForegroundWindow() == window ? 1 : 0);
+  printf("screen=%d,%d\n", GetSystemMetrics(SM_CXSCREEN),
+         GetSystemMetrics(SM_CYSCREEN));
+  if (HWND button = FindWindowExA(window, nullptr, "Button", nullptr)) {
+    RECT r;
+    GetWindowRect(button, &r);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    PrintRect("button", r);
+    printf("button_text_hex=%s\n", Hex(WindowText(button)).c_str());
+    printf("button_style=0x%08lx\n", GetWindowLongA(button, GWL_STYLE));
+  }
+  return 0;
+}
+
+BOOL CALLBACK PrintBox(HWND window, LPARAM) {
+  char class_name[64] = "";
+  GetClassNameA(window, class_name, sizeof class_name);
+  if (strcmp(class_name, "#32770") != 0 || !IsWindowVisible(window))
+    return TRUE;
+  HWND text = GetDlgItem(window, 0xFFFF);
+  printf("box_caption_hex=%s\n", Hex(WindowText(window)).c_str());
+  printf("box_text_hex=%s\n", Hex(text ? WindowText(text) : "").c_str());
+  // An icon pushes the text to the right of it.
+  RECT r = {};
+  if (text) {
+    GetWindowRect(text, &r);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+  }
+  printf("box_icon=%d\n", r.left > 40 ? 1 : 0);
+  printf("box_text_left=%ld\n", r.left);
+  return TRUE;
+}
+
+int Clipboard() {
+  for (int attempt = 0; !OpenClipboard(nullptr); ++attempt) {
+    if (attempt == 50)
+      return printf("opened=0\n"), 1;
+    Sleep(20);
+  }
+  printf("opened=1\n");
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    const char* bytes = static_cast<const char*>(GlobalLock(data));
+    printf("text_hex=%s\n",
+           Hex(std::string(bytes, strnlen(bytes, GlobalSize(data)))).c_str());
+    GlobalUnlock(data);
+  } else {
+    printf("text=none\n");
+  }
+  printf("formats=");
+  for (UINT format = EnumClipboardFormats(0); format;
+       format = EnumClipboardFormats(format))
+    printf("%u,", format);
+  printf("\n");
+  CloseClipboard();
+  return 0;
+}
+
+int SetClipboard(const char* hex) {
+  std::string bytes;
+  for (size_t i = 0; hex[i] && hex[i + 1]; i += 2)
+    bytes += static_cast<char>(strtol(std::string(hex + i, 2).c_str(), nullptr, 16));
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
+  memcpy(GlobalLock(block), bytes.c_str(), bytes.size() + 1);
+  GlobalUnlock(block);
+  if (!OpenClipboard(nullptr))
+    return 1;
+  EmptyClipboard();
+  SetClipboardData(CF_TEXT, block);
+  CloseClipboard();
+  return 0;
+}
+
+int HoldClipboard(int ms) {
+  HWND window = CreateWindowExA(0, "STATIC", "holder", 0, 0, 0, 0, 0,
+                                HWND_MESSAGE, nullptr, nullptr, nullptr);
+  if (!OpenClipboard(window))
+    return 1;
+  printf("held=1\n");
+  fflush(stdout);
+  Sleep(ms);
+  CloseClipboard();
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string command = argc > 1 ? argv[1] : "";
+  if (command == "window" && argc > 2)
+    return Window(argv[2]);
+  if (command == "boxes")
+    return EnumWindows(PrintBox, 0), 0;
+  if (command == "clipboard")
+    return Clipboard();
+  if (command == "set-clipboard" && argc > 2)
+    return SetClipboard(argv[2]);
+  if (command == "hold-clipboard" && argc > 2)
+    return HoldClipboard(atoi(argv[2]));
+  fprintf(stderr, "unknown command\n");
+  return 2;
+}
