@@ -74,14 +74,17 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
   return RegisterClassExA(&window_class) != 0;
 }
 
-// Outer size 193 x 91, centred; put back if the system chose another size.
-void PlaceCentred(HWND window) {
-  int x = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
-  int y = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
+POINT CentredOrigin() {
+  return {(GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2,
+          (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2};
+}
+
+// Outer size 193 x 91, centred: put back if the system chose another size.
+void KeepOuterSize(HWND window, POINT origin) {
   RECT rect;
   GetWindowRect(window, &rect);
   if (rect.right - rect.left != kWidth || rect.bottom - rect.top != kHeight)
-    MoveWindow(window, x, y, kWidth, kHeight, FALSE);
+    MoveWindow(window, origin.x, origin.y, kWidth, kHeight, FALSE);
 }
 
 void SetIconsAndFont(HWND window, HINSTANCE instance) {
@@ -111,13 +114,13 @@ HWND CreateButton(HWND window, HINSTANCE instance) {
 bool LoadStartWindow() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   RegisterMainWindowClass(instance);
-  int x = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
-  int y = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
-  HWND window = CreateWindowExA(0, kClassName, kCaption, kStyle, x, y, kWidth,
-                                kHeight, nullptr, nullptr, instance, nullptr);
+  POINT origin = CentredOrigin();
+  HWND window =
+      CreateWindowExA(0, kClassName, kCaption, kStyle, origin.x, origin.y,
+                      kWidth, kHeight, nullptr, nullptr, instance, nullptr);
   if (!window)
     return false;
-  PlaceCentred(window);
+  KeepOuterSize(window, origin);
   SetIconsAndFont(window, instance);
   button = CreateButton(window, instance);
   SetProgramWindow(window);

@@ -8,7 +8,20 @@ import traceback
 
 failures = []
 passed = 0
-cleanups = []  # run after every case, whatever became of it
+started = []  # processes a case started; ended after it
+
+
+def stop_started():
+    """Ends whatever a case left running, so the next one starts clean."""
+    for process in started:
+        if process.poll() is None:
+            process.kill()
+            process.wait()
+    started.clear()
+    time.sleep(0.5)
+
+
+cleanups = [stop_started]  # run after every case, whatever became of it
 only = set(filter(None, os.environ.get("E2E_CASES", "").split(",")))
 
 

@@ -6,22 +6,10 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import cleanups, case, check, click_at, finish, key, wait_until, Folders  # noqa: E402
+from harness import case, started, check, click_at, finish, key, wait_until, Folders  # noqa: E402
 
 BUILD = os.path.abspath(sys.argv[1])
 CAPTION = "提取JPG文件名"
-started = []
-
-
-def stop_started():
-    for process in started:
-        if process.poll() is None:
-            process.kill()
-            process.wait()
-    started.clear()
-
-
-cleanups.append(stop_started)
 
 
 def start(name):

@@ -7,7 +7,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import cleanups, case, check, click_at, drag, finish, key, wait_until, Folders  # noqa: E402
+from harness import case, started, check, click_at, drag, finish, key, wait_until, Folders  # noqa: E402
 
 BUILD = os.path.abspath(sys.argv[1])
 RUN = os.path.join(os.path.dirname(__file__), "..", "wine", "run.sh")
@@ -16,20 +16,6 @@ GBK = "gbk"
 SUCCESS_TEXT = "成功将照片文件名复制到剪辑板."
 os.environ.setdefault("WINEPREFIX", os.path.abspath(
     os.path.join(os.path.dirname(__file__), "..", "..", "build", "wineprefix")))
-started = []
-
-
-def stop_started():
-    """Ends whatever a case left running, so the next one starts clean."""
-    for process in started:
-        if process.poll() is None:
-            process.kill()
-            process.wait()
-    started.clear()
-    time.sleep(0.5)
-
-
-cleanups.append(stop_started)
 
 
 def exe(name):
