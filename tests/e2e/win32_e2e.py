@@ -266,6 +266,31 @@ def clipboard_held_open_is_reported():
 
 
 @case
+def keyboard_enter_and_tab_do_nothing_space_clicks():
+    point_desktop_at(photos)
+    program = Program()
+    for name in ("Return", "Tab", "shift+Tab", "F1"):
+        key(name)
+    time.sleep(1.0)
+    check(program.state()["enabled"] == "1", "a key other than Space opened something")
+    key("space")  # the focus is still on the button
+    wait_until(lambda: program.state()["enabled"] == "0", what="browser opened by Space")
+    time.sleep(1.0)
+    key("Escape")
+    wait_until(lambda: program.state()["enabled"] == "1", what="browser closed")
+    check(program.close() == 0, "exit code")
+
+
+@case
+def close_button_ends_with_zero():
+    program = Program()
+    x, y, w, h = map(int, program.window["outer"].split(","))
+    client_top = int(program.window["client_origin"].split(",")[1])
+    click_at(x + w - 10, (y + client_top) // 2)
+    check(program.process.wait(timeout=30) == 0, "exit code after the close button")
+
+
+@case
 def alt_f4_ends_with_zero():
     program = Program()
     key("alt+F4")
