@@ -12,7 +12,7 @@ packages=(
   wine wine32:i386 wine64
   xvfb xdotool xclip x11-utils xauth
   locales fonts-wqy-microhei attr file
-  desktop-file-utils dpkg-dev imagemagick
+  desktop-file-utils dpkg-dev imagemagick python3
 )
 
 missing=()

@@ -83,7 +83,15 @@ class Program:
 
     def __init__(self, name="jpgnames"):
         self.process = start(name)
-        self.window = wait_until(lambda: self.find(), timeout=90, what="main window")
+        try:
+            self.window = wait_until(lambda: self.find(), timeout=45, what="main window")
+        except AssertionError:
+            # Seen once: a Wine desktop that shows no new window. Start afresh.
+            print("no main window; restarting Wine:", probe("boxes"), flush=True)
+            self.process.kill()
+            reset_wine()
+            self.process = start(name)
+            self.window = wait_until(lambda: self.find(), timeout=90, what="main window")
         ox, oy = map(int, self.window["client_origin"].split(","))
         bx, by, bw, bh = map(int, self.window["button"].split(","))
         self.button_centre = (ox + bx + bw // 2, oy + by + bh // 2)
@@ -131,10 +139,14 @@ def drag_onto(program, paths, text=None, target=None):
     return source
 
 
-# A clean slate: no program of an earlier run still holds a box open.
-subprocess.run(["wineserver", "-k"], stderr=subprocess.DEVNULL)
-subprocess.run(["wineserver", "-w"], stderr=subprocess.DEVNULL)
-subprocess.run([RUN, exe("win32_probe"), "boxes"], capture_output=True, timeout=300)
+def reset_wine():
+    """A clean slate: no program of an earlier run still holds a box open."""
+    subprocess.run(["wineserver", "-k"], stderr=subprocess.DEVNULL)
+    subprocess.run(["wineserver", "-w"], stderr=subprocess.DEVNULL)
+    subprocess.run([RUN, exe("win32_probe"), "boxes"], capture_output=True, timeout=300)
+
+
+reset_wine()
 folders = Folders()
 photos = folders.make("photos", ["a.jpg", "b.JPG", "c.png", "照片.jpg", "運.jpg"], ["x.jpg"])
 others = folders.make("others", ["IMG_1.jpg"])
