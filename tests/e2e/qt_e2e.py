@@ -6,16 +6,17 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from harness import case, started, check, click_at, finish, key, wait_until, Folders  # noqa: E402
+from harness import case, started, check, click_at, drag, finish, key, wait_until, Folders  # noqa: E402
 
 BUILD = os.path.abspath(sys.argv[1])
 CAPTION = "提取JPG文件名"
 
 
-def start(name):
+def start(name, *args):
     env = dict(os.environ, LC_ALL="zh_CN.UTF-8")
-    process = subprocess.Popen([os.path.join(BUILD, name)], env=env,
-                               stderr=subprocess.DEVNULL)
+    process = subprocess.Popen([os.path.join(BUILD, name), *args], env=env,
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                               text=True)
     started.append(process)
     return process
 
@@ -39,8 +40,9 @@ def clipboard():
 
 
 def set_clipboard(data):
-    subprocess.Popen(["xclip", "-selection", "clipboard", "-i"],
-                     stdin=subprocess.PIPE).communicate(data)
+    # xclip stays behind to serve the selection: it must not hold our output.
+    subprocess.Popen(["xclip", "-selection", "clipboard", "-i"], stdin=subprocess.PIPE,
+                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).communicate(data)
     wait_until(lambda: clipboard() == data, what="clipboard set")
 
 
@@ -52,6 +54,7 @@ class Program:
         self.geometry = geometry(self.window)
         g = self.geometry
         self.button_centre = (g["X"] + 48 + 40, g["Y"] + 12 + 16)
+        self.client_spot = (g["X"] + 20, g["Y"] + 50)
 
     def click_button(self):
         click_at(*self.button_centre)
@@ -73,6 +76,23 @@ def choose_in_dialog(folder):
     time.sleep(0.5)
     subprocess.run(["xdotool", "type", "--delay", "20", folder], check=True)
     key("Return")
+
+
+def drag_onto(program, paths, text=None, target=None):
+    """Starts the test's drag source and drags from it onto the window."""
+    args = ["60", "60"] + (["--text", text] if text else list(paths))
+    source = start("qt_drag_source", *args)
+    check(source.stdout.readline().strip() == "ready=1", "drag source did not start")
+    time.sleep(0.5)
+    drag((90, 90), target or program.client_spot)
+    return source
+
+
+def dismiss(caption):
+    box = wait_until(lambda: find_window(caption), what=f"box {caption}")
+    xdotool_focus(box)
+    key("Return")
+    wait_until(lambda: not find_window(caption), what=f"box {caption} closed")
 
 
 folders = Folders()
@@ -128,6 +148,54 @@ def folder_without_photos_gives_one_empty_line():
     check(clipboard() == b"\r\n", f"clipboard {clipboard()!r}")
     xdotool_focus(box)
     key("Return")
+    check(program.close() == 0, "exit code")
+
+
+others = folders.make("others", ["IMG_1.jpg"])
+
+
+@case
+def drop_runs_the_command_and_later_clicks_reuse_it():
+    set_clipboard(b"earlier")
+    program = Program()
+    source = drag_onto(program, [photos])
+    wait_until(lambda: find_window("成功"), what="success box")
+    check(not find_window("浏览文件夹"), "a folder dialog after a drop")
+    check(clipboard() == PHOTOS_CLIP, f"clipboard {clipboard()!r}")
+    dismiss("成功")
+    out, _ = source.communicate(timeout=30)
+    check("finished_accepted=0" in out, f"the drop was reported as performed: {out}")
+
+    set_clipboard(b"earlier")
+    program.click_button()
+    wait_until(lambda: find_window("成功"), what="success box after a click")
+    check(not find_window("浏览文件夹"), "a folder dialog after a drop")
+    check(clipboard() == PHOTOS_CLIP, f"clipboard {clipboard()!r}")
+    dismiss("成功")
+
+    source = drag_onto(program, [others], target=program.button_centre)
+    wait_until(lambda: find_window("成功"), what="success box after the second drop")
+    check(clipboard() == b"IMG_1\r\n", f"clipboard {clipboard()!r}")
+    dismiss("成功")
+    source.communicate(timeout=30)
+    check(program.close() == 0, "exit code")
+
+
+@case
+def two_folders_or_text_dropped_change_nothing():
+    set_clipboard(b"earlier")
+    program = Program()
+    source = drag_onto(program, [photos, others])
+    wait_until(lambda: find_window("失败"), what="failure box")
+    check(clipboard() == b"earlier", f"clipboard {clipboard()!r}")
+    dismiss("失败")
+    source.communicate(timeout=30)
+
+    source = drag_onto(program, [], text=photos)
+    out, _ = source.communicate(timeout=30)
+    check("exec_action=0" in out, f"a text drag was taken: {out}")
+    check(not find_window("成功") and not find_window("失败"), "a box after a text drag")
+    check(clipboard() == b"earlier", "clipboard changed by a text drag")
     check(program.close() == 0, "exit code")
 
 
