@@ -5,8 +5,9 @@
 //   clipboard             the CF_TEXT bytes in hex, and the formats on it
 //   set-clipboard HEX     puts those bytes on the clipboard as CF_TEXT
 //   hold-clipboard MS     keeps the clipboard open for MS milliseconds
-//   cwd                   (none)
+//   cwd CAPTION           the current folder of that window's process
 #include <windows.h>
+#include <winternl.h>
 
 #include <cstdio>
 #include <cstring>
@@ -136,6 +137,40 @@ int HoldClipboard(int ms) {
   return 0;
 }
 
+// Reads the current folder out of the other process's parameters block.
+int CurrentFolder(const char* caption) {
+  HWND window = FindWindowA(nullptr, caption);
+  DWORD id = 0;
+  GetWindowThreadProcessId(window, &id);
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ,
+                               FALSE, id);
+  if (!window || !process)
+    return printf("found=0\n"), 1;
+  PROCESS_BASIC_INFORMATION basic = {};
+  NtQueryInformationProcess(process, ProcessBasicInformation, &basic,
+                            sizeof basic, nullptr);
+  PEB peb = {};
+  RTL_USER_PROCESS_PARAMETERS parameters = {};
+  ReadProcessMemory(process, basic.PebBaseAddress, &peb, sizeof peb, nullptr);
+  ReadProcessMemory(process, peb.ProcessParameters, &parameters,
+                    sizeof parameters, nullptr);
+  // CurrentDirectory.DosPath is the UNICODE_STRING right after the
+  // documented Reserved2 block of the parameters.
+  UNICODE_STRING path = {};
+  auto* base = reinterpret_cast<char*>(peb.ProcessParameters);
+  ReadProcessMemory(process, base + offsetof(RTL_USER_PROCESS_PARAMETERS, Reserved2) +
+                                 5 * sizeof(PVOID),
+                    &path, sizeof path, nullptr);
+  std::wstring wide(path.Length / sizeof(wchar_t), L'\0');
+  ReadProcessMemory(process, path.Buffer, wide.data(), path.Length, nullptr);
+  CloseHandle(process);
+  char narrow[2 * MAX_PATH] = "";
+  WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, narrow, sizeof narrow,
+                      nullptr, nullptr);
+  printf("found=1\ncwd_hex=%s\n", Hex(narrow).c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -146,6 +181,8 @@ int main(int argc, char** argv) {
     return EnumWindows(PrintBox, 0), 0;
   if (command == "clipboard")
     return Clipboard();
+  if (command == "cwd" && argc > 2)
+    return CurrentFolder(argv[2]);
   if (command == "set-clipboard" && argc > 2)
     return SetClipboard(argv[2]);
   if (command == "hold-clipboard" && argc > 2)
