@@ -200,6 +200,37 @@ def two_folders_or_text_dropped_change_nothing():
 
 
 @case
+def keyboard_enter_and_tab_do_nothing_space_clicks():
+    program = Program()
+    xdotool_focus(program.window)
+    for name in ("Return", "Tab", "shift+Tab", "F1"):
+        key(name)
+    time.sleep(1.0)
+    check(not find_window("浏览文件夹"), "a key other than Space opened the dialog")
+    key("space")  # the focus is still on the button
+    dialog = wait_until(lambda: find_window("浏览文件夹"), what="dialog opened by Space")
+    xdotool_focus(dialog)
+    key("Escape")
+    wait_until(lambda: not find_window("浏览文件夹"), what="dialog closed")
+    check(program.close() == 0, "exit code")
+
+
+@case
+def started_elsewhere_works_in_its_own_folder():
+    elsewhere = folders.make("elsewhere")
+    env = dict(os.environ, LC_ALL="zh_CN.UTF-8")
+    process = subprocess.Popen([os.path.join(BUILD, "jpgnames")], cwd=elsewhere, env=env,
+                               stderr=subprocess.DEVNULL)
+    started.append(process)
+    window = wait_until(lambda: find_window(CAPTION), what="main window")
+    cwd = os.readlink(f"/proc/{process.pid}/cwd")
+    check(cwd == BUILD, f"current folder {cwd}")
+    xdotool_focus(window)
+    key("Escape")
+    check(process.wait(timeout=20) == 0, "exit code")
+
+
+@case
 def allocation_failure_ends_with_the_fatal_report():
     program = start("jpgnames_fails_allocation")
     box = wait_until(lambda: find_window("运行错误"), what="fatal box")
