@@ -55,3 +55,23 @@ bool NaturalLess(std::string_view a, std::string_view b) {
   int order = CompareNatural(a, b);
   return order != 0 ? order < 0 : a < b;
 }
+
+void AppendNaturalKey(std::string_view name, std::string& keys) {
+  size_t i = 0;
+  while (i < name.size()) {
+    if (!IsDigit(name[i])) {
+      keys += static_cast<char>(Fold(name[i++]));
+      continue;
+    }
+    while (i < name.size() && name[i] == '0')
+      ++i;
+    size_t start = i;
+    while (i < name.size() && IsDigit(name[i]))
+      ++i;
+    size_t length = i - start;
+    keys += '0';
+    keys += static_cast<char>(length >> 8);
+    keys += static_cast<char>(length & 0xFF);
+    keys.append(name.substr(start, length));
+  }
+}

@@ -12,10 +12,13 @@ const char kLineEnd[] = "\r\n";
 }  // namespace
 
 Text TrimPhotoName(const Text& name) {
+  // The tail after the first separator (the whole name without one), less
+  // its last four bytes: TextLeft (TextRight (name, n - p), ...) in one copy.
   int32_t n = TextLength(name);
   int32_t p = FindInText(name, kPathSeparator, true);
-  Text tail = TextRight(name, n - p);
-  return TextLeft(tail, TextLength(tail) - kCutLength);
+  int32_t tail_start = p < 0 ? 0 : p;
+  int32_t kept = n - tail_start - kCutLength;
+  return kept > 0 ? name.substr(tail_start, kept) : Text();
 }
 
 bool IsPhotoName(const Text& name) {

@@ -73,6 +73,32 @@ bool IsDirectoryEntry(DIR* dir, const dirent* entry) {
          S_ISDIR(target.st_mode);
 }
 
+// Sorts the names by their natural keys, built for the sort and dropped
+// after it; equal keys fall back to byte order.
+void SortNaturally(SearchHandle& handle) {
+  struct Item {
+    NameRef key;
+    NameRef name;
+  };
+  std::string keys;
+  keys.reserve(handle.names.size() + handle.names.size() / 4);
+  std::vector<Item> items;
+  items.reserve(handle.order.size());
+  for (NameRef name : handle.order) {
+    uint32_t offset = static_cast<uint32_t>(keys.size());
+    AppendNaturalKey(handle.Name(name), keys);
+    items.push_back({{offset, static_cast<uint32_t>(keys.size() - offset)}, name});
+  }
+  std::string_view all_keys = keys;
+  std::sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
+    int order = all_keys.substr(a.key.offset, a.key.length)
+                    .compare(all_keys.substr(b.key.offset, b.key.length));
+    return order != 0 ? order < 0 : handle.Name(a.name) < handle.Name(b.name);
+  });
+  for (size_t i = 0; i < items.size(); ++i)
+    handle.order[i] = items[i].name;
+}
+
 std::unique_ptr<SearchHandle> ReadMatches(const std::string& folder,
                                           const NamePattern& pattern) {
   DIR* dir = opendir(folder.c_str());
@@ -88,10 +114,7 @@ std::unique_ptr<SearchHandle> ReadMatches(const std::string& folder,
     handle->names.append(entry->d_name, length + 1);
   }
   closedir(dir);
-  std::sort(handle->order.begin(), handle->order.end(),
-            [&h = *handle](NameRef a, NameRef b) {
-              return NaturalLess(h.Name(a), h.Name(b));
-            });
+  SortNaturally(*handle);
   return handle;
 }
 

@@ -28,3 +28,6 @@ else
   ctest --preset windows -L static
 fi
 ctest --preset windows-x64
+
+# The benchmark at 10,000 entries, so that it keeps building and running.
+scripts/bench.sh --quick

@@ -116,6 +116,17 @@ TEST(NaturalLess, OrdersAsFileManagersDo) {
           << ordered[j] << " < " << ordered[i];
     }
   }
+  // Sort keys, with byte order for equal keys, give the same order.
+  auto key_less = [](std::string_view a, std::string_view b) {
+    std::string key_a, key_b;
+    AppendNaturalKey(a, key_a);
+    AppendNaturalKey(b, key_b);
+    return key_a != key_b ? key_a < key_b : a < b;
+  };
+  for (size_t i = 0; i < count; ++i)
+    for (size_t j = 0; j < count; ++j)
+      EXPECT_EQ(key_less(ordered[i], ordered[j]), i < j)
+          << ordered[i] << " / " << ordered[j];
   // Equal in every other way, byte order decides.
   EXPECT_TRUE(NaturalLess("A.jpg", "a.jpg"));
   EXPECT_TRUE(NaturalLess("a01", "a1"));

@@ -1,0 +1,42 @@
+#include <windows.h>
+#include <psapi.h>
+
+#include "bench/floor.h"
+
+size_t CountPhotosBare(const Text& folder) {
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA((folder + "\\*.jpg").c_str(), &entry);
+  if (find == INVALID_HANDLE_VALUE)
+    return 0;
+  size_t count = 0;
+  do {
+    count += !(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+  } while (FindNextFileA(find, &entry));
+  FindClose(find);
+  return count;
+}
+
+size_t PeakResidentBytes() {
+  PROCESS_MEMORY_COUNTERS counters = {};
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return counters.PeakWorkingSetSize;
+}
+
+size_t ResidentBytes() {
+  PROCESS_MEMORY_COUNTERS counters = {};
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return counters.WorkingSetSize;
+}
+
+bool MakeFile(const Text& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return false;
+  CloseHandle(file);
+  return true;
+}
+
+bool MakeFolder(const Text& path) {
+  return CreateDirectoryA(path.c_str(), nullptr) != 0;
+}
