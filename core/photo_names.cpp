@@ -29,10 +29,11 @@ bool IsPhotoName(const Text& name) {
 
 TextList CollectPhotoNames(const Text& folder, SearchState& state) {
   TextList names;
+  Text name = FindFile(folder + kPatternSuffix, state);
+  names.reserve(PendingMatches(state) + 1);
   // The platform may match more than the pattern says (Windows also tries
   // 8.3 short names, so "a.jpgx" matches "*.jpg"): keep only real photos.
-  for (Text name = FindFile(folder + kPatternSuffix, state); !name.empty();
-       name = FindFile(Text(), state)) {
+  for (; !name.empty(); name = FindFile(Text(), state)) {
     if (IsPhotoName(name))
       names.push_back(TrimPhotoName(name));
   }

@@ -33,3 +33,7 @@ Text FindFile(const Text& pattern, SearchState& state);
 
 // Closes the search in state, if any.
 void CloseFileSearch(SearchState& state);
+
+// How many more names the search in state is sure to give, where the
+// platform knows it ahead (0 where it does not): lets a caller size its list.
+size_t PendingMatches(const SearchState& state);

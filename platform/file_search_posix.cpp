@@ -74,29 +74,36 @@ bool IsDirectoryEntry(DIR* dir, const dirent* entry) {
 }
 
 // Sorts the names by their natural keys, built for the sort and dropped
-// after it; equal keys fall back to byte order.
+// after it; equal keys fall back to byte order. Key i spans
+// [starts[i], starts[i + 1]); the sort moves 4-byte indexes, not names.
 void SortNaturally(SearchHandle& handle) {
-  struct Item {
-    NameRef key;
-    NameRef name;
-  };
+  const size_t count = handle.order.size();
   std::string keys;
   keys.reserve(handle.names.size() + handle.names.size() / 4);
-  std::vector<Item> items;
-  items.reserve(handle.order.size());
+  std::vector<uint32_t> starts;
+  starts.reserve(count + 1);
   for (NameRef name : handle.order) {
-    uint32_t offset = static_cast<uint32_t>(keys.size());
+    starts.push_back(static_cast<uint32_t>(keys.size()));
     AppendNaturalKey(handle.Name(name), keys);
-    items.push_back({{offset, static_cast<uint32_t>(keys.size() - offset)}, name});
   }
+  starts.push_back(static_cast<uint32_t>(keys.size()));
+
+  std::vector<uint32_t> sorted(count);
+  for (size_t i = 0; i < count; ++i)
+    sorted[i] = static_cast<uint32_t>(i);
   std::string_view all_keys = keys;
-  std::sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
-    int order = all_keys.substr(a.key.offset, a.key.length)
-                    .compare(all_keys.substr(b.key.offset, b.key.length));
-    return order != 0 ? order < 0 : handle.Name(a.name) < handle.Name(b.name);
+  auto key = [&](uint32_t i) {
+    return all_keys.substr(starts[i], starts[i + 1] - starts[i]);
+  };
+  std::sort(sorted.begin(), sorted.end(), [&](uint32_t a, uint32_t b) {
+    int order = key(a).compare(key(b));
+    return order != 0 ? order < 0
+                      : handle.Name(handle.order[a]) < handle.Name(handle.order[b]);
   });
-  for (size_t i = 0; i < items.size(); ++i)
-    handle.order[i] = items[i].name;
+  std::vector<NameRef> order(count);
+  for (size_t i = 0; i < count; ++i)
+    order[i] = handle.order[sorted[i]];
+  handle.order.swap(order);
 }
 
 std::unique_ptr<SearchHandle> ReadMatches(const std::string& folder,
@@ -138,3 +145,8 @@ Text FindFile(const Text& pattern, SearchState& state) {
 }
 
 void CloseFileSearch(SearchState& state) { state.handle.reset(); }
+
+size_t PendingMatches(const SearchState& state) {
+  const SearchHandle* search = state.handle.get();
+  return search ? search->order.size() - search->next : 0;
+}

@@ -26,6 +26,20 @@ TEST(PosixFileSearch, ListsInNaturalOrder) {
             "a\r\nB\r\nb\r\nIMG_1\r\nIMG_2\r\nIMG_10\r\n照片\r\n");
 }
 
+TEST(PosixFileSearch, TellsHowManyNamesAreStillToCome) {
+  TempFolder folder;
+  for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.png"})
+    folder.AddFile(name);
+  SearchState state;
+  EXPECT_EQ(PendingMatches(state), 0u);
+  EXPECT_EQ(FindFile(folder.path() + "\\*.jpg", state), "a.jpg");
+  EXPECT_EQ(PendingMatches(state), 2u);
+  EXPECT_EQ(FindFile(Text(), state), "b.jpg");
+  EXPECT_EQ(FindFile(Text(), state), "c.jpg");
+  EXPECT_EQ(PendingMatches(state), 0u);
+  EXPECT_EQ(FindFile(Text(), state), "");
+}
+
 TEST(PosixFileSearch, FollowsLinksToTellFoldersFromFiles) {
   TempFolder folder;
   const Text target = folder.AddFile("target.png");
