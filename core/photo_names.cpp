@@ -27,6 +27,18 @@ bool IsPhotoName(const Text& name) {
          FindInText(extension, kPhotoExtension, true) == 1;
 }
 
+namespace {
+
+// A line break inside a name would split it over two lines of the list.
+Text OneLine(Text name) {
+  for (char& c : name)
+    if (c == '\r' || c == '\n')
+      c = '?';
+  return name;
+}
+
+}  // namespace
+
 TextList CollectPhotoNames(const Text& folder, SearchState& state) {
   TextList names;
   Text name = FindFile(folder + kPatternSuffix, state);
@@ -35,7 +47,7 @@ TextList CollectPhotoNames(const Text& folder, SearchState& state) {
   // 8.3 short names, so "a.jpgx" matches "*.jpg"): keep only real photos.
   for (; !name.empty(); name = FindFile(Text(), state)) {
     if (IsPhotoName(name))
-      names.push_back(TrimPhotoName(name));
+      names.push_back(OneLine(TrimPhotoName(name)));
   }
   if (names.empty())
     names.emplace_back();

@@ -13,6 +13,7 @@ packages=(
   xvfb xdotool xclip x11-utils xauth
   locales fonts-wqy-microhei attr file
   desktop-file-utils dpkg-dev imagemagick python3
+  clang libclang-rt-14-dev util-linux
 )
 
 missing=()

@@ -29,6 +29,12 @@ TEST(QtClipboard, HoldsTheExactUtf8BytesAsText) {
   }
 }
 
+TEST(QtClipboard, BytesThatAreNotUtf8BecomeReplacementCharacters) {
+  // A Linux file name may hold any bytes; the clipboard's text is UTF-8.
+  ASSERT_TRUE(SetClipboardText("a\xFF\r\nb\r\n"));
+  EXPECT_EQ(ReadClipboardWithXclip(), "a\xEF\xBF\xBD\r\nb\r\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -17,6 +17,8 @@ class TempFolder {
   // Creates an empty file, or a subfolder, of that name; returns its path.
   Text AddFile(const Text& name) const;
   Text AddFolder(const Text& name) const;
+  // Creates an empty file at a full path.
+  static void AddFileAt(const Text& path);
 
  private:
   Text path_;

@@ -24,11 +24,15 @@ Text TempFolder::PathOf(const Text& name) const { return path_ + "/" + name; }
 
 Text TempFolder::AddFile(const Text& name) const {
   Text path = PathOf(name);
+  AddFileAt(path);
+  return path;
+}
+
+void TempFolder::AddFileAt(const Text& path) {
   int fd = open(path.c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
   if (fd < 0)
     throw std::runtime_error("cannot create " + path);
   close(fd);
-  return path;
 }
 
 Text TempFolder::AddFolder(const Text& name) const {

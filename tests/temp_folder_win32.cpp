@@ -50,12 +50,16 @@ Text TempFolder::PathOf(const Text& name) const { return path_ + "\\" + name; }
 
 Text TempFolder::AddFile(const Text& name) const {
   Text path = PathOf(name);
+  AddFileAt(path);
+  return path;
+}
+
+void TempFolder::AddFileAt(const Text& path) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE)
     throw std::runtime_error("cannot create " + path);
   CloseHandle(file);
-  return path;
 }
 
 Text TempFolder::AddFolder(const Text& name) const {
