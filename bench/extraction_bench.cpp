@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "bench/floor.h"
+#include "bench/process_memory.h"
 #include "core/photo_names.h"
 #include "platform/file_search.h"
 

@@ -8,11 +8,6 @@
 
 size_t CountPhotosBare(const Text& folder);
 
-// Peak resident memory of this process so far, and now, in bytes (0 where
-// the platform does not tell).
-size_t PeakResidentBytes();
-size_t ResidentBytes();
-
 // Creates an empty file or folder.
 bool MakeFile(const Text& path);
 bool MakeFolder(const Text& path);

@@ -23,25 +23,6 @@ size_t CountPhotosBare(const Text& folder) {
   return count;
 }
 
-namespace {
-
-size_t StatusKilobytes(const char* field) {
-  FILE* status = fopen("/proc/self/status", "r");
-  if (!status)
-    return 0;
-  char line[256];
-  size_t kilobytes = 0, length = strlen(field);
-  while (fgets(line, sizeof line, status))
-    if (strncmp(line, field, length) == 0)
-      kilobytes = strtoul(line + length, nullptr, 10);
-  fclose(status);
-  return kilobytes;
-}
-
-}  // namespace
-
-size_t PeakResidentBytes() { return StatusKilobytes("VmHWM:") * 1024; }
-size_t ResidentBytes() { return StatusKilobytes("VmRSS:") * 1024; }
 
 bool MakeFile(const Text& path) {
   int fd = open(path.c_str(), O_CREAT | O_WRONLY, 0644);

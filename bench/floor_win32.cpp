@@ -1,5 +1,4 @@
 #include <windows.h>
-#include <psapi.h>
 
 #include "bench/floor.h"
 
@@ -16,17 +15,6 @@ size_t CountPhotosBare(const Text& folder) {
   return count;
 }
 
-size_t PeakResidentBytes() {
-  PROCESS_MEMORY_COUNTERS counters = {};
-  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-  return counters.PeakWorkingSetSize;
-}
-
-size_t ResidentBytes() {
-  PROCESS_MEMORY_COUNTERS counters = {};
-  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-  return counters.WorkingSetSize;
-}
 
 bool MakeFile(const Text& path) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
