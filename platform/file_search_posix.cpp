@@ -2,7 +2,6 @@
 // its last backslash; the names come sorted in natural order, as Linux file
 // managers show them, so the whole folder is read when the search starts.
 #include <dirent.h>
-#include <fnmatch.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -11,6 +10,7 @@
 
 #include "core/natural_order.h"
 #include "platform/file_search.h"
+#include "platform/name_pattern_posix.h"
 
 namespace {
 
@@ -39,28 +39,6 @@ SearchState::~SearchState() = default;
 const char kPathSeparator[] = "/";
 
 namespace {
-
-// "*.jpg" and its kind: a star and a plain suffix, matched in any ASCII case.
-class NamePattern {
- public:
-  explicit NamePattern(const std::string& pattern)
-      : pattern_(pattern),
-        suffix_only_(!pattern.empty() && pattern[0] == '*' &&
-                     pattern.find_first_of("*?[\\", 1) == std::string::npos) {}
-
-  bool Matches(const char* name, size_t length) const {
-    if (!suffix_only_)
-      return fnmatch(pattern_.c_str(), name, FNM_CASEFOLD) == 0;
-    size_t suffix = pattern_.size() - 1;
-    return length >= suffix &&
-           strncasecmp(name + length - suffix, pattern_.c_str() + 1, suffix) ==
-               0;
-  }
-
- private:
-  std::string pattern_;
-  bool suffix_only_;
-};
 
 bool IsDirectoryEntry(DIR* dir, const dirent* entry) {
   if (entry->d_type == DT_DIR)
@@ -130,10 +108,8 @@ std::unique_ptr<SearchHandle> ReadMatches(const std::string& folder,
 Text FindFile(const Text& pattern, SearchState& state) {
   if (!pattern.empty()) {
     state.handle.reset();
-    size_t split = pattern.rfind('\\');
-    std::string folder = split == Text::npos ? "." : pattern.substr(0, split);
-    NamePattern names(split == Text::npos ? pattern : pattern.substr(split + 1));
-    state.handle = ReadMatches(folder, names);
+    SplitPattern parts = SplitSearchPattern(pattern);
+    state.handle = ReadMatches(parts.folder, NamePattern(parts.names));
     state.folder_unreadable = state.handle == nullptr;
   }
   SearchHandle* search = state.handle.get();

@@ -33,5 +33,8 @@ else
 fi
 ctest --preset windows-x64
 
+# Each fuzz target for 30 seconds from the committed seeds.
+scripts/fuzz.sh 30
+
 # The benchmark at 10,000 entries, so that it keeps building and running.
 scripts/bench.sh --quick
