@@ -1,8 +1,9 @@
 // A drag source for the end-to-end tests: a small window at X,Y that, when
 // the mouse is pressed in it, starts a real OLE drag of the given paths
 // (CF_HDROP), or of a text (CF_TEXT) with --text, and prints what
-// DoDragDrop returned.
-//   drag_source X Y [--text TEXT | PATH...]
+// DoDragDrop returned. --wide offers the paths in UTF-16; --getdata-fails
+// says yes to QueryGetData and then fails GetData.
+//   drag_source X Y [--wide] [--getdata-fails] [--text TEXT | PATH...]
 #include <windows.h>
 #include <ole2.h>
 #include <shlobj.h>
@@ -15,6 +16,7 @@
 namespace {
 
 FORMATETC offered_format;
+bool getdata_fails = false;
 std::string payload;  // the bytes of the HGLOBAL that GetData hands out
 
 HGLOBAL CopyPayload() {
@@ -24,13 +26,23 @@ HGLOBAL CopyPayload() {
   return block;
 }
 
-std::string FileList(const std::vector<std::string>& paths) {
+std::string FileList(const std::vector<std::string>& paths, bool wide) {
   DROPFILES header = {};
   header.pFiles = sizeof header;
+  header.fWide = wide;
   std::string bytes(reinterpret_cast<char*>(&header), sizeof header);
-  for (const std::string& path : paths)
-    bytes += path + '\0';
-  return bytes + '\0';
+  for (const std::string& path : paths) {
+    if (!wide) {
+      bytes += path + '\0';
+      continue;
+    }
+    std::wstring text(path.size() + 1, L'\0');
+    int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, text.data(),
+                                     static_cast<int>(text.size()));
+    bytes.append(reinterpret_cast<const char*>(text.data()),
+                 length * sizeof(wchar_t));
+  }
+  return bytes.append(wide ? 2 : 1, '\0');
 }
 
 class DataObject : public IDataObject {
@@ -48,7 +60,7 @@ class DataObject : public IDataObject {
   ULONG STDMETHODCALLTYPE Release() override { return --refs_; }
   HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format,
                                     STGMEDIUM* medium) override {
-    if (QueryGetData(format) != S_OK)
+    if (QueryGetData(format) != S_OK || getdata_fails)
       return DV_E_FORMATETC;
     medium->tymed = TYMED_HGLOBAL;
     medium->hGlobal = CopyPayload();
@@ -154,14 +166,24 @@ int main(int argc, char** argv) {
     return 2;
   int x = atoi(argv[1]), y = atoi(argv[2]);
   std::vector<std::string> paths;
-  if (argc > 4 && strcmp(argv[3], "--text") == 0) {
+  bool wide = false;
+  int next = 3;
+  for (; next < argc && strncmp(argv[next], "--", 2) == 0; ++next) {
+    if (strcmp(argv[next], "--wide") == 0)
+      wide = true;
+    else if (strcmp(argv[next], "--getdata-fails") == 0)
+      getdata_fails = true;
+    else if (strcmp(argv[next], "--text") == 0)
+      break;
+  }
+  if (next + 1 < argc && strcmp(argv[next], "--text") == 0) {
     offered_format = {CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-    payload = std::string(argv[4]) + '\0';
+    payload = std::string(argv[next + 1]) + '\0';
   } else {
-    for (int i = 3; i < argc; ++i)
+    for (int i = next; i < argc; ++i)
       paths.push_back(argv[i]);
     offered_format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-    payload = FileList(paths);
+    payload = FileList(paths, wide);
   }
   OleInitialize(nullptr);
   WNDCLASSA window_class = {};

@@ -130,9 +130,10 @@ def point_desktop_at(folder):
             os.symlink(folder, desktop)
 
 
-def drag_onto(program, paths, text=None, target=None):
+def drag_onto(program, paths, text=None, target=None, options=()):
     """Starts the test's drag source, drags from it onto the window."""
-    args = ["60", "60"] + (["--text", text] if text else [windows_path(p) for p in paths])
+    args = ["60", "60", *options] + (["--text", text] if text else
+                                     [p if p.startswith("Z:") else windows_path(p) for p in paths])
     source = start("win32_drag_source", *args)
     check(source.stdout.readline().strip() == "ready=1", "drag source did not start")
     time.sleep(1.0)
@@ -256,6 +257,38 @@ def two_folders_or_text_dropped_change_nothing():
     time.sleep(0.5)
     check(message_boxes() == [], "a box after a text drag")
     check(clipboard() == b"earlier", "clipboard changed by a text drag")
+    check(program.close() == 0, "exit code")
+
+
+@case
+def hostile_drops_give_names_or_the_failure_box():
+    chinese = folders.make("照片集", ["照片.jpg", "a.jpg"])
+    deep = folders.root
+    while len(windows_path(deep)) < 300:
+        deep = os.path.join(deep, "d" * 40)
+        os.makedirs(deep)
+    open(os.path.join(deep, "deep.jpg"), "wb").close()
+    cases = [  # options, paths, the box expected (None: none), its clipboard
+        ((), [deep], "失败", b"earlier"),
+        ((), [], "失败", b"earlier"),
+        (("--wide",), [chinese], "成功", "a\r\n照片\r\n".encode(GBK)),
+        (("--getdata-fails",), [photos], None, b"earlier"),
+        ((), [windows_path(photos) + "\r\n"], "失败", b"earlier"),
+    ]
+    program = Program()
+    for options, paths, box, expected in cases:
+        print("drop", options, [p[-40:] for p in paths], flush=True)
+        set_clipboard(b"earlier")
+        source = drag_onto(program, paths, options=options)
+        if box:
+            caption, text, icon = wait_box(box)
+            check(clipboard() == expected, f"clipboard {clipboard()!r}")
+            key("Return")
+        out, _ = source.communicate(timeout=30)
+        check("result=0x80004005" in out, f"DoDragDrop: {out}")
+        time.sleep(0.5)
+        check(message_boxes() == [], f"a box left open: {boxes()}")
+        check(clipboard() == expected, f"clipboard {clipboard()!r}")
     check(program.close() == 0, "exit code")
 
 
