@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPushButton>
 
 #include "platform/desktop.h"
 
