@@ -5,6 +5,7 @@
 #include <new>
 
 #include "app/program.h"
+#include "core/text.h"
 
 namespace {
 

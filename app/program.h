@@ -1,8 +1,6 @@
 // The life of the process: start-up, the message loop and shut-down.
 #pragma once
 
-#include "core/text.h"
-
 using ExitRoutine = void (*)();
 
 // Runs the program: the variables, the exit routine, the start window and

@@ -13,6 +13,6 @@ bool NaturalLess(std::string_view a, std::string_view b);
 // shorter key first) is the natural order of the names, up to the ties that
 // NaturalLess breaks by byte order: letters folded to lower case, and every
 // run of digits as '0', its length without leading zeros in two bytes, and
-// those digits (so runs up to 65,535 digits). Sorting by keys costs a byte comparison per step instead of
-// a parse of both names.
+// those digits (so runs of up to 65,535 digits). Sorting by keys costs a
+// byte comparison per step instead of a parse of both names.
 void AppendNaturalKey(std::string_view name, std::string& keys);

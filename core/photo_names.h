@@ -14,9 +14,9 @@ bool IsPhotoName(const Text& name);
 
 // The trimmed names of the photos in folder, in the search's order. Never
 // empty: a folder without photos gives one empty name. A CR or LF inside a
-// name (possible on Linux) becomes "?", so that every name stays one line. On return the search
-// in state has run to its end; state.folder_unreadable tells whether the
-// folder could be listed at all.
+// name (possible on Linux) becomes "?", so that every name stays one line.
+// On return the search in state has run to its end; state.folder_unreadable
+// tells whether the folder could be listed at all.
 TextList CollectPhotoNames(const Text& folder, SearchState& state);
 
 // Every name followed by CR LF.

@@ -116,6 +116,13 @@ class Program:
         return self.process.wait(timeout=30)
 
 
+def open_folder_browser(program):
+    """Clicks the button and waits for the browser to disable the window."""
+    program.click_button()
+    wait_until(lambda: program.state()["enabled"] == "0", what="folder browser open")
+    time.sleep(1.0)
+
+
 def point_desktop_at(folder):
     """Wine's folder browser opens on the Desktop: Enter picks it."""
     prefix = os.environ["WINEPREFIX"]
@@ -168,7 +175,7 @@ def window_opens_centred_with_its_button():
     check(w["button"] == "48,12,80,32", f"button {w['button']}")
     check(w["button_text_hex"] == hexof("选择文件夹"), "button caption")
     check(int(w["button_style"], 16) & 0xF == 0, "button is a default button")
-    print("client", w["client"])
+    check(w["client"] == "0,0,187,66", f"client {w['client']}")
     check(program.close() == 0, "exit code after Esc")
 
 
@@ -177,9 +184,7 @@ def click_chooses_folder_and_copies_names():
     point_desktop_at(photos)
     set_clipboard(b"earlier")
     program = Program()
-    program.click_button()
-    wait_until(lambda: program.state()["enabled"] == "0", what="window disabled by the browser")
-    time.sleep(1.0)
+    open_folder_browser(program)
     key("Return")
     caption, text, icon = wait_box("成功")
     check(text == SUCCESS_TEXT and icon == 0, f"box {text!r} icon {icon}")
@@ -199,9 +204,7 @@ def cancel_copies_nothing():
     point_desktop_at(photos)
     set_clipboard(b"earlier")
     program = Program()
-    program.click_button()
-    wait_until(lambda: program.state()["enabled"] == "0", what="browser open")
-    time.sleep(1.0)
+    open_folder_browser(program)
     key("Escape")
     wait_until(lambda: program.state()["enabled"] == "1", what="browser closed")
     time.sleep(1.0)
