@@ -19,7 +19,7 @@ mkdir -p "$data"
 
 value() { sed -n "s/^$1=//p" <<<"$2"; }
 
-echo "machine: $(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -1), $(uname -r)"
+echo "machine: $(nproc) cores, $(sed -n 's/^model name\s*: //p;T;q' /proc/cpuinfo), $(uname -r)"
 printf '%-9s %8s %11s %9s %11s %8s %8s %9s %10s\n' entries names product_ms floor_ms find_sort_ms x_floor x_find ns_entry bytes_name
 declare -A per_entry ratio_floor ratio_find bytes
 for n in $sizes; do

@@ -8,7 +8,9 @@ root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 (cd "$build" && cpack -G DEB -B "$root/out" >/dev/null)
 deb=$(ls "$root"/out/*.deb)
-dpkg-deb --info "$deb" | grep -q 'Package: jpgnames'
+# Outputs are searched through here-strings, not pipes: a grep -q that
+# stops at its first match kills its writer with SIGPIPE under pipefail.
+grep -q 'Package: jpgnames' <<<"$(dpkg-deb --info "$deb")"
 dpkg -x "$deb" "$root/tree"
 for f in usr/bin/jpgnames usr/share/applications/jpgnames.desktop \
          usr/share/icons/hicolor/16x16/apps/jpgnames.png \
@@ -18,13 +20,13 @@ for f in usr/bin/jpgnames usr/share/applications/jpgnames.desktop \
 done
 desktop-file-validate "$root/tree/usr/share/applications/jpgnames.desktop"
 grep -qx 'Name=提取JPG文件名' "$root/tree/usr/share/applications/jpgnames.desktop"
-dpkg-deb --field "$deb" Depends | grep -q 'libqt6widgets6'
+grep -q 'libqt6widgets6' <<<"$(dpkg-deb --field "$deb" Depends)"
 
 # The installed program starts and shows its window (DISPLAY is the tests' Xvfb).
 "$root/tree/usr/bin/jpgnames" 2>/dev/null &
 program=$!
 found=
-for _ in $(seq 50); do
+for _ in $(seq 150); do
   if xdotool search --onlyvisible --name '^提取JPG文件名$' >/dev/null 2>&1; then found=1; break; fi
   sleep 0.2
 done

@@ -5,11 +5,10 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=zh_CN.UTF-8
 # 64-bit programs go straight to the 64-bit loader: the plain `wine` starts
 # with the 32-bit one, which some kernels cannot execute.
 wine_loader_for() {
-  if [ -x /usr/lib/wine/wine64 ] && head -c 4096 "$1" 2>/dev/null | grep -q $'PE\x00\x00\x64\x86'; then
-    echo /usr/lib/wine/wine64
-  else
-    echo wine
-  fi
+  case "$(LC_ALL=C file -b "$1" 2>/dev/null)" in
+    PE32+*) [ -x /usr/lib/wine/wine64 ] && { echo /usr/lib/wine/wine64; return; } ;;
+  esac
+  echo wine
 }
 
 # Whether this machine runs 32-bit Linux programs, and so 32-bit Wine.
