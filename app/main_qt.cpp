@@ -14,9 +14,6 @@
 
 namespace {
 
-const char kFatalCaption[] = "运行错误";
-const char kFatalText[] = "程序遇到运行时错误, 即将结束.";
-
 // Qt's own dialog texts (Cancel, Look in, ...) in Chinese, like ours.
 void LoadQtTranslations(QTranslator& translator) {
   if (translator.load(QLocale(QLocale::Chinese, QLocale::China), "qtbase", "_",

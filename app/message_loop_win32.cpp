@@ -8,10 +8,10 @@ void RunMessageLoop() {
   if (!IsWindow(ProgramWindow()))
     return;
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (HandleMainWindowKey(message))
       continue;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
 }

@@ -3,6 +3,11 @@
 
 using ExitRoutine = void (*)();
 
+// The fatal error report: a box with no owner, then the end of the process.
+inline constexpr char kFatalCaption[] = "运行错误";
+inline constexpr char kFatalText[] =
+    "程序遇到运行时错误, 即将结束.\n\n提取JPG文件名";
+
 // Runs the program: the variables, the exit routine, the start window and
 // the message loop, in this order. Returns 0 once the loop has ended.
 int StartProgram();

@@ -16,8 +16,6 @@ bool MatchesAt(const Text& text, size_t start, const Text& search,
   return true;
 }
 
-bool IsLeadByte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
-
 }  // namespace
 
 int32_t TextLength(const Text& text) {
@@ -29,10 +27,7 @@ int32_t FindInText(const Text& text, const Text& search, bool ignore_case) {
   while (text.size() - start >= search.size()) {
     if (MatchesAt(text, start, search, ignore_case))
       return static_cast<int32_t>(start + 1);
-    start += IsLeadByte(text[start]) ? 2 : 1;
-    // A lead byte just before the end has no trail byte: nothing left to try.
-    if (start > text.size())
-      break;
+    ++start;
   }
   return -1;
 }
@@ -51,15 +46,8 @@ Text TextRight(const Text& text, int32_t count) {
 }
 
 int32_t FindLastBackslash(const Text& text) {
-  int32_t last = -1;
-  for (size_t i = 0; i < text.size(); ++i) {
-    unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c >= 0x81 && c <= 0xFE)
-      ++i;
-    else if (c == '\\')
-      last = static_cast<int32_t>(i + 1);
-  }
-  return last;
+  size_t last = text.rfind('\\');
+  return last == Text::npos ? -1 : static_cast<int32_t>(last + 1);
 }
 
 Text ProgramFolderOf(const Text& module_path) {

@@ -1,6 +1,7 @@
-// Byte strings as the program handles them: file names and messages in the
-// platform's own byte encoding (the ANSI code page on Windows, the file
-// system's bytes elsewhere). Positions are 1-based; -1 means "not found".
+// Byte strings as the program handles them: UTF-8 (on Linux, a file name's
+// bytes as the file system holds them, UTF-8 or not). UTF-8 never hides an
+// ASCII byte inside a longer character, so finding a backslash or ".jpg" is
+// a plain byte scan. Positions are 1-based; -1 means "not found".
 #pragma once
 
 #include <cstdint>
@@ -12,9 +13,7 @@ using TextList = std::vector<std::string>;
 
 int32_t TextLength(const Text& text);
 
-// First occurrence of search in text. Double-byte aware: a byte of 0x80 or
-// above starts a two-byte character whose second byte is never tried as a
-// start, so the trail byte 0x5C of a GBK character is not a backslash.
+// First occurrence of search in text; ignore_case folds ASCII letters only.
 int32_t FindInText(const Text& text, const Text& search, bool ignore_case);
 
 // The first / last count bytes; a count of 0 or less gives the empty text,
@@ -22,8 +21,7 @@ int32_t FindInText(const Text& text, const Text& search, bool ignore_case);
 Text TextLeft(const Text& text, int32_t count);
 Text TextRight(const Text& text, int32_t count);
 
-// 1-based position of the last backslash, or -1. Double-byte aware in code
-// page 936: a byte from 0x81 to 0xFE and the byte after it are one character.
+// 1-based position of the last backslash, or -1.
 int32_t FindLastBackslash(const Text& text);
 
 // The folder of a program at module_path ("C:\a\b.exe" gives "C:\a", a

@@ -16,9 +16,9 @@ constexpr int32_t kMessageBoxIconError = 0x10;
 // the chosen item has no path.
 Text BrowseForFolder(const Text& title);
 
-// Replaces the clipboard's contents with text, as plain text in the code
-// page of Text. Returns false, leaving the clipboard's earlier contents
-// where it could, when the clipboard could not be written.
+// Replaces the clipboard's contents with text, as plain text in every form
+// the platform's readers take. Returns false, leaving the clipboard's
+// earlier contents where it could, when the clipboard could not be written.
 bool SetClipboardText(const Text& text);
 
 // A modal box with text, title and one OK button, blocking the program's

@@ -1,7 +1,9 @@
-// The file search over FindFirstFileA / FindNextFileA / FindClose.
+// The file search over FindFirstFileW / FindNextFileW / FindClose, in the
+// \\?\ form so that folders deeper than MAX_PATH are listed too.
 #include <windows.h>
 
 #include "platform/file_search.h"
+#include "platform/wide_text_win32.h"
 
 struct SearchHandle {
   HANDLE find = INVALID_HANDLE_VALUE;
@@ -13,30 +15,47 @@ SearchState::~SearchState() = default;
 
 const char kPathSeparator[] = "\\";
 
+std::wstring LongPathForm(const std::wstring& path) {
+  if (path.rfind(L"\\\\?\\", 0) == 0 || path.rfind(L"\\\\.\\", 0) == 0)
+    return path;
+  DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (size == 0)
+    return path;
+  std::wstring full(size, L'\0');
+  DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+  if (length == 0 || length >= size)
+    return path;
+  full.resize(length);
+  if (full.rfind(L"\\\\", 0) == 0)
+    return L"\\\\?\\UNC\\" + full.substr(2);
+  return L"\\\\?\\" + full;
+}
+
 namespace {
 
-bool IsDirectory(const WIN32_FIND_DATAA& entry) {
+bool IsDirectory(const WIN32_FIND_DATAW& entry) {
   return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 // Whether the folder part of pattern (up to its last backslash) is a folder.
-bool PatternFolderExists(const Text& pattern) {
-  int32_t last = FindLastBackslash(pattern);
-  if (last < 0)
+bool PatternFolderExists(const std::wstring& pattern) {
+  size_t last = pattern.rfind(L'\\');
+  if (last == std::wstring::npos)
     return true;  // relative to the current folder, which exists
-  DWORD attributes = GetFileAttributesA(TextLeft(pattern, last).c_str());
+  DWORD attributes = GetFileAttributesW(pattern.substr(0, last + 1).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES &&
          (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool StartSearch(const Text& pattern, SearchState& state,
-                 WIN32_FIND_DATAA& entry) {
+                 WIN32_FIND_DATAW& entry) {
   state.handle.reset();
-  HANDLE find = FindFirstFileA(pattern.c_str(), &entry);
+  std::wstring wide = LongPathForm(WideText(pattern));
+  HANDLE find = FindFirstFileW(wide.c_str(), &entry);
   if (find == INVALID_HANDLE_VALUE) {
     // "No match" is the only failure that still means the folder was listed.
     state.folder_unreadable = GetLastError() != ERROR_FILE_NOT_FOUND ||
-                              !PatternFolderExists(pattern);
+                              !PatternFolderExists(wide);
     return false;
   }
   state.folder_unreadable = false;
@@ -45,10 +64,10 @@ bool StartSearch(const Text& pattern, SearchState& state,
   return true;
 }
 
-bool NextEntry(SearchState& state, WIN32_FIND_DATAA& entry) {
+bool NextEntry(SearchState& state, WIN32_FIND_DATAW& entry) {
   if (!state.handle)
     return false;
-  if (FindNextFileA(state.handle->find, &entry))
+  if (FindNextFileW(state.handle->find, &entry))
     return true;
   state.handle.reset();
   return false;
@@ -57,12 +76,12 @@ bool NextEntry(SearchState& state, WIN32_FIND_DATAA& entry) {
 }  // namespace
 
 Text FindFile(const Text& pattern, SearchState& state) {
-  WIN32_FIND_DATAA entry;
+  WIN32_FIND_DATAW entry;
   bool found = pattern.empty() ? NextEntry(state, entry)
                                : StartSearch(pattern, state, entry);
   while (found && IsDirectory(entry))
     found = NextEntry(state, entry);
-  return found ? Text(entry.cFileName) : Text();
+  return found ? TextOfWide(entry.cFileName) : Text();
 }
 
 void CloseFileSearch(SearchState& state) { state.handle.reset(); }

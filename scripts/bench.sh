@@ -46,7 +46,7 @@ if [ -z "${DISPLAY:-}" ]; then source scripts/xvfb.sh; start_xvfb; fi
 "$bench" make "$data/$wine_size" "$wine_size"
 w=$(tests/wine/run.sh "build/$preset/extraction_bench.exe" time "Z:${data//\//\\}\\$wine_size" "$runs" | tr -d '\r')
 wine_ratio=$(awk -v a="$(value product_ms "$w")" -v b="$(value floor_ms "$w")" 'BEGIN { printf "%.2f", a / b }')
-echo "wine ($preset), $wine_size entries: product $(value product_ms "$w") ms, FindFirstFileA loop $(value floor_ms "$w") ms, x_floor $wine_ratio, names $(value names "$w")"
+echo "wine ($preset), $wine_size entries: product $(value product_ms "$w") ms, FindFirstFileW loop $(value floor_ms "$w") ms, x_floor $wine_ratio, names $(value names "$w")"
 
 verdict() { if awk "BEGIN { exit !($2) }"; then echo "met:    $1"; else echo "missed: $1"; fi; }
 if [ -n "${per_entry[1000000]:-}" ]; then
@@ -55,5 +55,5 @@ if [ -n "${per_entry[1000000]:-}" ]; then
   verdict "growth: ns/entry at 1,000,000 <= 1.5 x at 10,000 (${per_entry[1000000]} vs ${per_entry[10000]})" \
     "${per_entry[1000000]} <= 1.5 * ${per_entry[10000]}"
   verdict "memory at 1,000,000: <= 80 bytes per name (${bytes[1000000]})" "${bytes[1000000]} <= 80"
-  verdict "Wine 100,000: product <= 1.3 x FindFirstFileA loop ($wine_ratio)" "$wine_ratio <= 1.3"
+  verdict "Wine 100,000: product <= 1.3 x FindFirstFileW loop ($wine_ratio)" "$wine_ratio <= 1.3"
 fi

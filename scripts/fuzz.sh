@@ -11,7 +11,7 @@ cmake --build --preset fuzz >/dev/null
 findings=$PWD/build/fuzz/findings
 mkdir -p "$findings"
 status=0
-for target in find_in_text text_cuts natural_order pattern_split; do
+for target in find_in_text text_cuts natural_order pattern_split unicode; do
   scratch=$(mktemp -d)
   if build/fuzz/fuzz_$target -max_total_time="$seconds" -print_final_stats=1 \
        -artifact_prefix="$findings/$target-" "$scratch" "fuzz/corpus/$target" \

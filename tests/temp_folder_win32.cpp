@@ -2,40 +2,44 @@
 
 #include <stdexcept>
 
+#include "platform/wide_text_win32.h"
 #include "tests/temp_folder.h"
 
 namespace {
 
+// Test paths may be deeper than MAX_PATH.
+std::wstring Wide(const Text& path) { return LongPathForm(WideText(path)); }
+
 void RemoveTree(const Text& path) {
-  WIN32_FIND_DATAA entry;
-  HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+  WIN32_FIND_DATAW entry;
+  HANDLE find = FindFirstFileW(Wide(path + "\\*").c_str(), &entry);
   if (find != INVALID_HANDLE_VALUE) {
     do {
-      Text name = entry.cFileName;
+      Text name = TextOfWide(entry.cFileName);
       if (name == "." || name == "..")
         continue;
       Text child = path + "\\" + name;
-      SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+      SetFileAttributesW(Wide(child).c_str(), FILE_ATTRIBUTE_NORMAL);
       if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         RemoveTree(child);
       else
-        DeleteFileA(child.c_str());
-    } while (FindNextFileA(find, &entry));
+        DeleteFileW(Wide(child).c_str());
+    } while (FindNextFileW(find, &entry));
     FindClose(find);
   }
-  RemoveDirectoryA(path.c_str());
+  RemoveDirectoryW(Wide(path).c_str());
 }
 
 }  // namespace
 
 TempFolder::TempFolder() {
-  char base[MAX_PATH];
-  DWORD length = GetTempPathA(MAX_PATH, base);
+  wchar_t base[MAX_PATH];
+  DWORD length = GetTempPathW(MAX_PATH, base);
   if (length == 0 || length >= MAX_PATH)
     throw std::runtime_error("no temporary folder");
   for (unsigned attempt = GetTickCount();; ++attempt) {
-    Text path = Text(base) + "jpgnames-" + std::to_string(attempt);
-    if (CreateDirectoryA(path.c_str(), nullptr)) {
+    Text path = TextOfWide(base) + "jpgnames-" + std::to_string(attempt);
+    if (CreateDirectoryW(Wide(path).c_str(), nullptr)) {
       path_ = path;
       return;
     }
@@ -55,7 +59,7 @@ Text TempFolder::AddFile(const Text& name) const {
 }
 
 void TempFolder::AddFileAt(const Text& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
+  HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr,
                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE)
     throw std::runtime_error("cannot create " + path);
@@ -64,7 +68,7 @@ void TempFolder::AddFileAt(const Text& path) {
 
 Text TempFolder::AddFolder(const Text& name) const {
   Text path = PathOf(name);
-  if (!CreateDirectoryA(path.c_str(), nullptr))
+  if (!CreateDirectoryW(Wide(path).c_str(), nullptr))
     throw std::runtime_error("cannot create " + path);
   return path;
 }

@@ -14,7 +14,7 @@ struct FindCase {
   int32_t expected;
 };
 
-TEST(FindInText, ScansForwardDoubleByteAware) {
+TEST(FindInText, ScansForwardByteByByte) {
   const FindCase cases[] = {
       {"a\\b\\c", "\\", true, 2},
       {"abc", "\\", true, -1},
@@ -22,11 +22,12 @@ TEST(FindInText, ScansForwardDoubleByteAware) {
       {"ABC.JPG", ".jpg", true, 4},
       {"ABC.JPG", ".jpg", false, -1},
       {"abc", "abcd", true, -1},
-      // GBK 運 is 0xDF 0x5C: its trail byte is not a backslash.
-      {"\xDF\x5C.jpg", "\\", true, -1},
-      {"\xDF\x5C\\x", "\\", true, 3},
-      // A lead byte as the last byte has no trail: the scan ends there.
-      {"ab\x81", "\\", true, -1},
+      // UTF-8 hides no ASCII byte inside a character: 運 (E9 81 8B in
+      // UTF-8, whose code-page-936 trail byte was 0x5C) holds no backslash,
+      // and a backslash right after a character is found.
+      {"運.jpg", "\\", true, -1},
+      {"照\\b.jpg", "\\", true, 4},
+      {"\xE7\x85\\x", "\\", true, 3},
       // Only ASCII letters fold; other bytes compare exactly.
       {"\xC1\xE1", "\xE1\xE1", true, -1},
       {"x\xC1\xE1", "\xC1\xE1", true, 2},
@@ -51,19 +52,15 @@ TEST(TextLeftRight, CutBytesWithinBounds) {
   EXPECT_EQ(TextLeft("\xD5\xD5", 1), "\xD5");
 }
 
-TEST(FindLastBackslash, SkipsTrailBytesOfCodePage936) {
-  EXPECT_EQ(FindLastBackslash("C:\\a\\b.exe"), 5);
-  EXPECT_EQ(FindLastBackslash("C:\\\xDF\x5C\\p.exe"), 6);
-  EXPECT_EQ(FindLastBackslash("C:\\\xDF\x5Cp.exe"), 3);
-  EXPECT_EQ(FindLastBackslash("plain"), -1);
-}
-
-TEST(ProgramFolderOf, CutsBeforeTheLastRealBackslash) {
+TEST(ProgramFolderOf, CutsBeforeTheLastBackslash) {
   EXPECT_EQ(ProgramFolderOf("C:\\tools\\jpgnames.exe"), "C:\\tools");
   EXPECT_EQ(ProgramFolderOf("C:\\jpgnames.exe"), "C:");
-  // 運 (0xDF 0x5C) in the folder's name: its trail byte is no separator.
-  EXPECT_EQ(ProgramFolderOf("C:\\\xDF\x5C\\jpgnames.exe"), "C:\\\xDF\x5C");
-  EXPECT_EQ(ProgramFolderOf("D:\\\xDF\x5Cjpgnames.exe"), "D:");
+  EXPECT_EQ(ProgramFolderOf("jpgnames.exe"), "");
+  // 運, whose code-page-936 form ends in the byte 0x5C, in the folder's name
+  // and in the program's: neither is taken for a separator.
+  EXPECT_EQ(ProgramFolderOf("C:\\運\\jpgnames.exe"), "C:\\運");
+  EXPECT_EQ(ProgramFolderOf("D:\\運 程序\\運.exe"), "D:\\運 程序");
+  EXPECT_EQ(ProgramFolderOf("\\\\server\\照片\\p.exe"), "\\\\server\\照片");
 }
 
 TEST(TrimPhotoName, DropsFolderPartAndLastFourBytes) {
@@ -75,7 +72,9 @@ TEST(TrimPhotoName, DropsFolderPartAndLastFourBytes) {
       {"abc", ""},
       {"", ""},
       {"a.jpgx", "a."},
-      {"\xDF\x5C.jpg", "\xDF\x5C"},
+      {"運.jpg", "運"},
+      {"한국 😀.jpg", "한국 😀"},
+      {"照" + s + "b.jpg", "b"},
       {"a" + s + "b.jpg", "b"},
       {"a" + s, ""},
       {s + "x.jpg", "x"},

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "platform/program_window_win32.h"
+#include "platform/wide_text_win32.h"
 #include "ui/main_window.h"
 #include "ui/main_window_win32.h"
 
@@ -14,14 +15,17 @@ FORMATETC FileListFormat() {
   return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
 }
 
+// The paths of a file list, ANSI or wide: the wide call reads both.
 TextList ReadDroppedPaths(HDROP drop) {
   TextList paths;
-  UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
-    UINT length = DragQueryFileA(drop, i, nullptr, 0);
-    Text path(length + 1, '\0');
-    path.resize(DragQueryFileA(drop, i, path.data(), length + 1));
-    paths.push_back(std::move(path));
+    UINT length = DragQueryFileW(drop, i, nullptr, 0);
+    std::wstring path(length + 1, L'\0');
+    DragQueryFileW(drop, i, path.data(), length + 1);
+    // The length of an ANSI list may count bytes, not characters.
+    path.resize(wcsnlen(path.c_str(), path.size()));
+    paths.push_back(TextOfWide(path));
   }
   return paths;
 }
@@ -105,7 +109,12 @@ bool RegisterDropTarget() {
     return false;
   registered_window = ProgramWindow();
   drop_target = new FolderDropTarget;
-  return RegisterDragDrop(registered_window, drop_target) == S_OK;
+  if (RegisterDragDrop(registered_window, drop_target) == S_OK)
+    return true;
+  // Without OLE the window takes no drops; the button still works.
+  drop_target->Release();
+  drop_target = nullptr;
+  return false;
 }
 
 void ReleaseDropTarget(HWND window) {

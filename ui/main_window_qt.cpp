@@ -14,15 +14,10 @@
 
 #include "command/extract_and_copy.h"
 #include "ui/main_window.h"
+#include "ui/main_window_form.h"
 #include "ui/main_window_qt.h"
 
 namespace {
-
-const char kCaption[] = "提取JPG文件名";
-const char kButtonCaption[] = "选择文件夹";
-// The client area of the Windows program's 193 x 91 window.
-constexpr int kClientWidth = 187;
-constexpr int kClientHeight = 66;
 
 MainWindow* main_window = nullptr;
 
@@ -43,7 +38,7 @@ uint32_t AllowedEffects(const QDropEvent* event) {
 }  // namespace
 
 MainWindow::MainWindow() {
-  setWindowTitle(QString::fromUtf8(kCaption));
+  setWindowTitle(QString::fromUtf8(kMainWindowCaption));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
@@ -55,7 +50,8 @@ MainWindow::MainWindow() {
   setFocusPolicy(Qt::NoFocus);
 
   button_ = new QPushButton(QString::fromUtf8(kButtonCaption), this);
-  button_->setGeometry(48, 12, 80, 32);
+  button_->setGeometry(kButtonRect.x, kButtonRect.y, kButtonRect.width,
+                       kButtonRect.height);
   button_->setAutoDefault(false);
   button_->setDefault(false);
   button_->setFocusPolicy(Qt::StrongFocus);

@@ -4,17 +4,17 @@
 
 #include "command/extract_and_copy.h"
 #include "platform/program_window_win32.h"
+#include "platform/wide_text_win32.h"
 #include "ui/main_window.h"
+#include "ui/main_window_form.h"
 #include "ui/main_window_win32.h"
 
 namespace {
 
-const char kClassName[] = "JpgNamesMainWindow";
-const char kCaption[] = "提取JPG文件名";
-const char kButtonCaption[] = "选择文件夹";
-const char kIconName[] = "DEFAULT_ICON";
-constexpr int kWidth = 193;
-constexpr int kHeight = 91;
+const wchar_t kClassName[] = L"JpgNamesMainWindow";
+const wchar_t kIconName[] = L"DEFAULT_ICON";
+constexpr int kWidth = kMainWindowWidth;
+constexpr int kHeight = kMainWindowHeight;
 constexpr int kButtonId = 1;
 constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
                          WS_CLIPCHILDREN;
@@ -25,7 +25,7 @@ constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP |
 HWND button = nullptr;
 
 HANDLE LoadIconOfSize(HINSTANCE instance, int size) {
-  return LoadImageA(instance, kIconName, IMAGE_ICON, size, size, 0);
+  return LoadImageW(instance, kIconName, IMAGE_ICON, size, size, 0);
 }
 
 void OnCommand(WPARAM wparam) {
@@ -58,11 +58,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam,
       OnDestroy(window);
       return 0;
   }
-  return DefWindowProcA(window, message, wparam, lparam);
+  return DefWindowProcW(window, message, wparam, lparam);
 }
 
 bool RegisterMainWindowClass(HINSTANCE instance) {
-  WNDCLASSEXA window_class = {};
+  WNDCLASSEXW window_class = {};
   window_class.cbSize = sizeof window_class;
   window_class.lpfnWndProc = MainWindowProc;
   window_class.hInstance = instance;
@@ -71,7 +71,7 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
   window_class.hCursor = LoadCursor(nullptr, IDC_ARROW);
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   window_class.lpszClassName = kClassName;
-  return RegisterClassExA(&window_class) != 0;
+  return RegisterClassExW(&window_class) != 0;
 }
 
 POINT CentredOrigin() {
@@ -89,21 +89,22 @@ void KeepOuterSize(HWND window, POINT origin) {
 
 void SetIconsAndFont(HWND window, HINSTANCE instance) {
   if (HANDLE big = LoadIconOfSize(instance, 32))
-    SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
   if (HANDLE small = LoadIconOfSize(instance, 16))
-    SendMessageA(window, WM_SETICON, ICON_SMALL,
+    SendMessageW(window, WM_SETICON, ICON_SMALL,
                  reinterpret_cast<LPARAM>(small));
-  SendMessageA(window, WM_SETFONT,
+  SendMessageW(window, WM_SETFONT,
                reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                FALSE);
 }
 
 HWND CreateButton(HWND window, HINSTANCE instance) {
-  HWND control = CreateWindowExA(
-      0, "BUTTON", kButtonCaption, kButtonStyle, 48, 12, 80, 32, window,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)), instance,
-      nullptr);
-  SendMessageA(control, WM_SETFONT,
+  HWND control = CreateWindowExW(
+      0, L"BUTTON", WideText(kButtonCaption).c_str(), kButtonStyle,
+      kButtonRect.x, kButtonRect.y, kButtonRect.width, kButtonRect.height,
+      window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)),
+      instance, nullptr);
+  SendMessageW(control, WM_SETFONT,
                reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                FALSE);
   return control;
@@ -112,12 +113,14 @@ HWND CreateButton(HWND window, HINSTANCE instance) {
 }  // namespace
 
 bool LoadStartWindow() {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  RegisterMainWindowClass(instance);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  if (!RegisterMainWindowClass(instance))
+    return false;
   POINT origin = CentredOrigin();
-  HWND window =
-      CreateWindowExA(0, kClassName, kCaption, kStyle, origin.x, origin.y,
-                      kWidth, kHeight, nullptr, nullptr, instance, nullptr);
+  HWND window = CreateWindowExW(0, kClassName,
+                                WideText(kMainWindowCaption).c_str(), kStyle,
+                                origin.x, origin.y, kWidth, kHeight, nullptr,
+                                nullptr, instance, nullptr);
   if (!window)
     return false;
   KeepOuterSize(window, origin);
@@ -140,7 +143,7 @@ bool HandleMainWindowKey(const MSG& message) {
       if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_SHIFT) < 0 ||
           GetKeyState(VK_MENU) < 0)
         return false;
-      PostMessageA(window, WM_CLOSE, 0, 0);
+      PostMessageW(window, WM_CLOSE, 0, 0);
       return true;
     case VK_TAB:     // the focus stays on the button
     case VK_RETURN:  // no default button

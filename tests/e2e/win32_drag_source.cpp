@@ -1,11 +1,13 @@
 // A drag source for the end-to-end tests: a small window at X,Y that, when
 // the mouse is pressed in it, starts a real OLE drag of the given paths
 // (CF_HDROP), or of a text (CF_TEXT) with --text, and prints what
-// DoDragDrop returned. --wide offers the paths in UTF-16; --getdata-fails
+// DoDragDrop returned. The paths are offered in the ANSI code page, as an
+// older program would, or in UTF-16 with --wide; --getdata-fails
 // says yes to QueryGetData and then fails GetData.
 //   drag_source X Y [--wide] [--getdata-fails] [--text TEXT | PATH...]
 #include <windows.h>
 #include <ole2.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <cstdio>
@@ -26,21 +28,22 @@ HGLOBAL CopyPayload() {
   return block;
 }
 
-std::string FileList(const std::vector<std::string>& paths, bool wide) {
+std::string FileList(const std::vector<std::wstring>& paths, bool wide) {
   DROPFILES header = {};
   header.pFiles = sizeof header;
   header.fWide = wide;
   std::string bytes(reinterpret_cast<char*>(&header), sizeof header);
-  for (const std::string& path : paths) {
-    if (!wide) {
-      bytes += path + '\0';
+  for (const std::wstring& path : paths) {
+    if (wide) {
+      bytes.append(reinterpret_cast<const char*>(path.c_str()),
+                   (path.size() + 1) * sizeof(wchar_t));
       continue;
     }
-    std::wstring text(path.size() + 1, L'\0');
-    int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, text.data(),
-                                     static_cast<int>(text.size()));
-    bytes.append(reinterpret_cast<const char*>(text.data()),
-                 length * sizeof(wchar_t));
+    std::string ansi(path.size() * 4 + 1, '\0');
+    int length = WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, ansi.data(),
+                                     static_cast<int>(ansi.size()), nullptr,
+                                     nullptr);
+    bytes.append(ansi.c_str(), length);
   }
   return bytes.append(wide ? 2 : 1, '\0');
 }
@@ -161,24 +164,30 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam,
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main() {
+  // The wide command line: the ANSI one cannot carry every path.
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   if (argc < 3)
     return 2;
-  int x = atoi(argv[1]), y = atoi(argv[2]);
-  std::vector<std::string> paths;
+  int x = _wtoi(argv[1]), y = _wtoi(argv[2]);
+  std::vector<std::wstring> paths;
   bool wide = false;
   int next = 3;
-  for (; next < argc && strncmp(argv[next], "--", 2) == 0; ++next) {
-    if (strcmp(argv[next], "--wide") == 0)
+  for (; next < argc && wcsncmp(argv[next], L"--", 2) == 0; ++next) {
+    if (wcscmp(argv[next], L"--wide") == 0)
       wide = true;
-    else if (strcmp(argv[next], "--getdata-fails") == 0)
+    else if (wcscmp(argv[next], L"--getdata-fails") == 0)
       getdata_fails = true;
-    else if (strcmp(argv[next], "--text") == 0)
+    else if (wcscmp(argv[next], L"--text") == 0)
       break;
   }
-  if (next + 1 < argc && strcmp(argv[next], "--text") == 0) {
+  if (next + 1 < argc && wcscmp(argv[next], L"--text") == 0) {
     offered_format = {CF_TEXT, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-    payload = std::string(argv[next + 1]) + '\0';
+    std::string text(wcslen(argv[next + 1]) * 4 + 1, '\0');
+    WideCharToMultiByte(CP_ACP, 0, argv[next + 1], -1, text.data(),
+                        static_cast<int>(text.size()), nullptr, nullptr);
+    payload = text.c_str() + std::string(1, '\0');
   } else {
     for (int i = next; i < argc; ++i)
       paths.push_back(argv[i]);

@@ -1,6 +1,9 @@
 """The Windows program under Wine, in a 1024x768 virtual desktop on Xvfb,
 driven by xdotool and read back through a Win32 probe of the tests.
-Usage: win32_e2e.py BUILD_DIR"""
+Usage: win32_e2e.py BUILD_DIR
+The locale (JPGNAMES_WINE_LOCALE) sets Windows' ANSI code page: 936 for
+zh_CN.UTF-8 (a Chinese Windows, the default), 1252 for C.UTF-8 (an English
+one). The probe reads every text as UTF-16, so both read the same."""
 import os
 import shutil
 import subprocess
@@ -13,10 +16,12 @@ from harness import case, started, check, click_at, drag, finish, key, wait_unti
 BUILD = os.path.abspath(sys.argv[1])
 RUN = os.path.join(os.path.dirname(__file__), "..", "wine", "run.sh")
 CAPTION = "提取JPG文件名"
-GBK = "gbk"
 SUCCESS_TEXT = "成功将照片文件名复制到剪辑板."
-os.environ.setdefault("WINEPREFIX", os.path.abspath(
+LOCALE = os.environ.setdefault("JPGNAMES_WINE_LOCALE", "zh_CN.UTF-8")
+CODE_PAGE, ANSI, LCID = (936, "gbk", "0x0804") if LOCALE.startswith("zh_CN") else (1252, "cp1252", "0x0409")
+os.environ["WINEPREFIX"] = os.environ.setdefault("JPGNAMES_WINEPREFIX", os.path.abspath(
     os.path.join(os.path.dirname(__file__), "..", "..", "build", "wineprefix")))
+print(f"locale {LOCALE}: ANSI code page {CODE_PAGE}", flush=True)
 
 
 def exe(name):
@@ -46,7 +51,12 @@ def probe(*args):
 
 
 def hexof(text):
-    return text.encode(GBK).hex()
+    return text.encode().hex()
+
+
+def ansi(text):
+    """text in the ANSI code page, "?" for what it cannot spell."""
+    return text.encode(ANSI, errors="replace")
 
 
 def windows_path(path):
@@ -55,7 +65,7 @@ def windows_path(path):
 
 def boxes():
     found = probe("boxes")
-    return [(bytes.fromhex(c).decode(GBK), bytes.fromhex(t).decode(GBK), int(i))
+    return [(bytes.fromhex(c).decode(), bytes.fromhex(t).decode(), int(i))
             for c, t, i in zip(found.get("box_caption_hexs", []),
                                found.get("box_text_hexs", []),
                                found.get("box_icons", []))]
@@ -71,8 +81,28 @@ def wait_box(caption):
 
 
 def clipboard():
+    """CF_TEXT's bytes."""
     found = wait_until(lambda: probe("clipboard"), what="clipboard")
     return bytes.fromhex(found["text_hex"]) if "text_hex" in found else None
+
+
+def unicode_clipboard():
+    """CF_UNICODETEXT, and the clipboard as a whole."""
+    found = wait_until(lambda: probe("clipboard"), what="clipboard")
+    text = bytes.fromhex(found["unicode_hex"]).decode("utf-16-le") if "unicode_hex" in found else None
+    return text, found
+
+
+def check_names_copied(names):
+    """The clipboard holds the names, each line ending in CR LF, exactly in
+    CF_UNICODETEXT and in the ANSI code page in CF_TEXT, with its locale."""
+    text, found = unicode_clipboard()
+    expected = "".join(name + "\r\n" for name in names)
+    check(text == expected, f"CF_UNICODETEXT {text!r}, expected {expected!r}")
+    check(clipboard() == ansi(expected), f"CF_TEXT {clipboard()!r}, expected {ansi(expected)!r}")
+    check(found.get("locale") == found.get("system_locale") == LCID,
+          f"CF_LOCALE {found.get('locale')}, system {found.get('system_locale')}")
+    check(found.get("acp") == str(CODE_PAGE), f"ANSI code page {found.get('acp')}")
 
 
 def set_clipboard(data):
@@ -150,6 +180,7 @@ def drag_onto(program, paths, text=None, target=None, options=()):
 
 def reset_wine():
     """A clean slate: no program of an earlier run still holds a box open."""
+    # A wineserver keeps the code page it was started with: end it.
     subprocess.run(["wineserver", "-k"], stderr=subprocess.DEVNULL)
     subprocess.run(["wineserver", "-w"], stderr=subprocess.DEVNULL)
     subprocess.run([RUN, exe("win32_probe"), "boxes"], capture_output=True, timeout=300)
@@ -159,7 +190,7 @@ reset_wine()
 folders = Folders()
 photos = folders.make("photos", ["a.jpg", "b.JPG", "c.png", "照片.jpg", "運.jpg"], ["x.jpg"])
 others = folders.make("others", ["IMG_1.jpg"])
-PHOTOS_CLIP = "a\r\nb\r\n照片\r\n運\r\n".encode(GBK)
+PHOTOS = ["a", "b", "照片", "運"]
 
 
 @case
@@ -188,10 +219,10 @@ def click_chooses_folder_and_copies_names():
     key("Return")
     caption, text, icon = wait_box("成功")
     check(text == SUCCESS_TEXT and icon == 0, f"box {text!r} icon {icon}")
-    check(clipboard() == PHOTOS_CLIP, f"clipboard {clipboard()!r}")
-    # CF_TEXT alone; the others are what the system derives from it.
+    check_names_copied(PHOTOS)
+    # CF_TEXT, CF_UNICODETEXT and CF_LOCALE; CF_OEMTEXT is the system's own.
     formats = set(filter(None, probe("clipboard")["formats"].split(",")))
-    check("1" in formats and formats <= {"1", "7", "13", "16"}, f"formats {formats}")
+    check({"1", "13", "16"} <= formats <= {"1", "7", "13", "16"}, f"formats {formats}")
     key("Return")
     wait_until(lambda: not message_boxes(), what="box closed")
     state = wait_until(lambda: (s := program.state())["enabled"] == "1" and s, what="enabled")
@@ -221,7 +252,7 @@ def drop_runs_the_command_and_later_clicks_reuse_it():
     wait_box("成功")
     time.sleep(0.5)
     check(source.poll() is None, "the drag ended before the box was closed")
-    check(clipboard() == PHOTOS_CLIP, f"clipboard {clipboard()!r}")
+    check_names_copied(PHOTOS)
     key("Return")
     out, _ = source.communicate(timeout=30)
     check("result=0x80004005" in out, f"DoDragDrop: {out}")
@@ -229,13 +260,13 @@ def drop_runs_the_command_and_later_clicks_reuse_it():
     set_clipboard(b"earlier")
     program.click_button()
     wait_box("成功")  # no folder browser: the dropped folder is reused
-    check(clipboard() == PHOTOS_CLIP, f"clipboard {clipboard()!r}")
+    check_names_copied(PHOTOS)
     key("Return")
     wait_until(lambda: not message_boxes(), what="box closed")
 
     source = drag_onto(program, [others], target=program.button_centre)
     wait_box("成功")
-    check(clipboard() == b"IMG_1\r\n", f"clipboard {clipboard()!r}")
+    check_names_copied(["IMG_1"])
     key("Return")
     source.communicate(timeout=30)
     check(program.close() == 0, "exit code")
@@ -267,31 +298,64 @@ def two_folders_or_text_dropped_change_nothing():
 def hostile_drops_give_names_or_the_failure_box():
     chinese = folders.make("照片集", ["照片.jpg", "a.jpg"])
     deep = folders.root
-    while len(windows_path(deep)) < 300:
+    while len(windows_path(deep)) < 360:  # far past MAX_PATH (260)
         deep = os.path.join(deep, "d" * 40)
         os.makedirs(deep)
     open(os.path.join(deep, "deep.jpg"), "wb").close()
-    cases = [  # options, paths, the box expected (None: none), its clipboard
-        ((), [deep], "失败", b"earlier"),
-        ((), [], "失败", b"earlier"),
-        (("--wide",), [chinese], "成功", "a\r\n照片\r\n".encode(GBK)),
-        (("--getdata-fails",), [photos], None, b"earlier"),
-        ((), [windows_path(photos) + "\r\n"], "失败", b"earlier"),
+    cases = [  # options, paths, the box expected (None: none), the names copied (None: none)
+        ((), [deep], "成功", ["deep"]),
+        (("--wide",), [deep], "成功", ["deep"]),
+        ((), [], "失败", None),
+        (("--wide",), [chinese], "成功", ["a", "照片"]),
+        (("--getdata-fails",), [photos], None, None),
+        ((), [windows_path(photos) + "\r\n"], "失败", None),
     ]
     program = Program()
-    for options, paths, box, expected in cases:
+    for options, paths, box, names in cases:
         print("drop", options, [p[-40:] for p in paths], flush=True)
         set_clipboard(b"earlier")
         source = drag_onto(program, paths, options=options)
         if box:
-            caption, text, icon = wait_box(box)
-            check(clipboard() == expected, f"clipboard {clipboard()!r}")
+            wait_box(box)
+            if names is None:
+                check(clipboard() == b"earlier", f"clipboard {clipboard()!r}")
+            else:
+                check_names_copied(names)
             key("Return")
         out, _ = source.communicate(timeout=30)
         check("result=0x80004005" in out, f"DoDragDrop: {out}")
-        time.sleep(0.5)
-        check(message_boxes() == [], f"a box left open: {boxes()}")
-        check(clipboard() == expected, f"clipboard {clipboard()!r}")
+        wait_until(lambda: not message_boxes(), what="no box left open")
+        if names is None:
+            check(clipboard() == b"earlier", f"clipboard {clipboard()!r}")
+    check(program.close() == 0, "exit code")
+
+
+@case
+def every_name_is_copied_whole_whatever_the_code_page():
+    names = ["café", "plain", "한국", "照片", "😀 smile"]
+    folder = folders.make("한국 사진 😀 照片 café", [n + ".jpg" for n in names])
+    program = Program()
+    source = drag_onto(program, [folder], options=("--wide",))
+    wait_box("成功")
+    text, found = unicode_clipboard()
+    lines = text.split("\r\n")
+    check(lines[-1] == "" and sorted(lines[:-1]) == sorted(names), f"CF_UNICODETEXT {text!r}")
+    check(found.get("locale") == found.get("system_locale") == LCID,
+          f"CF_LOCALE {found.get('locale')}, system {found.get('system_locale')}")
+    # CF_TEXT: a line for every name; exact for the names the code page spells.
+    ansi_lines = clipboard().split(b"\r\n")
+    check(len(ansi_lines) == len(lines), f"CF_TEXT {ansi_lines!r}")
+    spelled = 0
+    for line, ansi_line in zip(lines, ansi_lines):
+        try:
+            expected = line.encode(ANSI)
+        except UnicodeEncodeError:
+            continue
+        spelled += 1
+        check(ansi_line == expected, f"CF_TEXT line {ansi_line!r}, expected {expected!r}")
+    print(f"CF_TEXT exact for {spelled - 1} of {len(names)} names in code page {CODE_PAGE}")
+    key("Return")
+    source.communicate(timeout=30)
     check(program.close() == 0, "exit code")
 
 
@@ -341,9 +405,8 @@ def close_button_ends_with_zero():
 
 @case
 def started_elsewhere_works_in_its_own_folder():
-    # 運 is 0xDF 0x5C in code page 936. Which byte is cut is proven by the
-    # unit test of ProgramFolderOf: Wine drops a lone lead byte at the end
-    # of a path, which hides a cut at the trail byte here.
+    # 運 is 0xDF 0x5C in code page 936: no part of it may be taken for a
+    # backslash, and under code page 1252 the ANSI calls could not name it.
     home = folders.make("運 程序")
     shutil.copy(exe("jpgnames"), os.path.join(home, "運.exe"))
     elsewhere = folders.make("elsewhere")
@@ -352,7 +415,7 @@ def started_elsewhere_works_in_its_own_folder():
     started.append(process)
     wait_until(Program.find, timeout=90, what="main window")
     found = probe("cwd", CAPTION)
-    cwd = bytes.fromhex(found.get("cwd_hex", "")).decode(GBK)
+    cwd = bytes.fromhex(found.get("cwd_hex", "")).decode()
     check(cwd.rstrip("\\") == windows_path(home), f"current folder {cwd!r}")
     key("Escape")
     check(process.wait(timeout=30) == 0, "exit code")
@@ -375,4 +438,5 @@ def allocation_failure_ends_with_the_fatal_report():
 
 
 folders.remove()
+reset_wine()
 finish()

@@ -1,19 +1,37 @@
 // Reads the program's state back through real Win32 calls, for the
 // end-to-end tests. One command per run; prints plain "key=value" lines.
+// Texts are read with the wide calls and printed as the hex of their UTF-8,
+// so that they read the same whatever the ANSI code page.
 //   window CAPTION        the top-level window and its first child button
 //   boxes                 every visible message box: caption and text
-//   clipboard             the CF_TEXT bytes in hex, and the formats on it
+//   clipboard             CF_TEXT's bytes, CF_UNICODETEXT's UTF-16LE bytes,
+//                         CF_LOCALE, the formats on it, the system's locale
+//                         and ANSI code page
 //   set-clipboard HEX     puts those bytes on the clipboard as CF_TEXT
 //   hold-clipboard MS     keeps the clipboard open for MS milliseconds
 //   cwd CAPTION           the current folder of that window's process
 #include <windows.h>
+#include <shellapi.h>
 #include <winternl.h>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
+
+std::string Utf8(const std::wstring& wide) {
+  if (wide.empty())
+    return std::string();
+  int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(),
+                                 static_cast<int>(wide.size()), nullptr, 0,
+                                 nullptr, nullptr);
+  std::string text(size, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                      text.data(), size, nullptr, nullptr);
+  return text;
+}
 
 std::string Hex(const std::string& bytes) {
   std::string out;
@@ -26,9 +44,9 @@ std::string Hex(const std::string& bytes) {
 }
 
 std::string WindowText(HWND window) {
-  char text[1024] = "";
-  GetWindowTextA(window, text, sizeof text);
-  return text;
+  wchar_t text[1024] = L"";
+  GetWindowTextW(window, text, 1024);
+  return Utf8(text);
 }
 
 void PrintRect(const char* name, RECT r) {
@@ -36,8 +54,8 @@ void PrintRect(const char* name, RECT r) {
          r.bottom - r.top);
 }
 
-int Window(const char* caption) {
-  HWND window = FindWindowA(nullptr, caption);
+int Window(const wchar_t* caption) {
+  HWND window = FindWindowW(nullptr, caption);
   if (!window)
     return printf("found=0\n"), 1;
   RECT outer, client;
@@ -56,7 +74,7 @@ int Window(const char* caption) {
   printf("foreground=%d\n", GetForegroundWindow() == window ? 1 : 0);
   printf("screen=%d,%d\n", GetSystemMetrics(SM_CXSCREEN),
          GetSystemMetrics(SM_CYSCREEN));
-  if (HWND button = FindWindowExA(window, nullptr, "Button", nullptr)) {
+  if (HWND button = FindWindowExW(window, nullptr, L"Button", nullptr)) {
     RECT r;
     GetWindowRect(button, &r);
     MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
@@ -68,9 +86,9 @@ int Window(const char* caption) {
 }
 
 BOOL CALLBACK PrintBox(HWND window, LPARAM) {
-  char class_name[64] = "";
-  GetClassNameA(window, class_name, sizeof class_name);
-  if (strcmp(class_name, "#32770") != 0 || !IsWindowVisible(window))
+  wchar_t class_name[64] = L"";
+  GetClassNameW(window, class_name, 64);
+  if (wcscmp(class_name, L"#32770") != 0 || !IsWindowVisible(window))
     return TRUE;
   HWND text = GetDlgItem(window, 0xFFFF);
   printf("box_caption_hex=%s\n", Hex(WindowText(window)).c_str());
@@ -93,6 +111,12 @@ int Clipboard() {
     Sleep(20);
   }
   printf("opened=1\n");
+  // Asked for first: asking for a format the system derives would add it.
+  printf("formats=");
+  for (UINT format = EnumClipboardFormats(0); format;
+       format = EnumClipboardFormats(format))
+    printf("%u,", format);
+  printf("\n");
   if (HANDLE data = GetClipboardData(CF_TEXT)) {
     const char* bytes = static_cast<const char*>(GlobalLock(data));
     printf("text_hex=%s\n",
@@ -101,12 +125,20 @@ int Clipboard() {
   } else {
     printf("text=none\n");
   }
-  printf("formats=");
-  for (UINT format = EnumClipboardFormats(0); format;
-       format = EnumClipboardFormats(format))
-    printf("%u,", format);
-  printf("\n");
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    const wchar_t* units = static_cast<const wchar_t*>(GlobalLock(data));
+    size_t length = wcsnlen(units, GlobalSize(data) / sizeof(wchar_t));
+    printf("unicode_hex=%s\n",
+           Hex(std::string(reinterpret_cast<const char*>(units),
+                           length * sizeof(wchar_t))).c_str());
+    GlobalUnlock(data);
+  }
+  if (HANDLE data = GetClipboardData(CF_LOCALE)) {
+    printf("locale=0x%04lx\n", *static_cast<const LCID*>(GlobalLock(data)));
+    GlobalUnlock(data);
+  }
   CloseClipboard();
+  printf("system_locale=0x%04lx\nacp=%u\n", GetSystemDefaultLCID(), GetACP());
   return 0;
 }
 
@@ -126,7 +158,7 @@ int SetClipboard(const char* hex) {
 }
 
 int HoldClipboard(int ms) {
-  HWND window = CreateWindowExA(0, "STATIC", "holder", 0, 0, 0, 0, 0,
+  HWND window = CreateWindowExW(0, L"STATIC", L"holder", 0, 0, 0, 0, 0,
                                 HWND_MESSAGE, nullptr, nullptr, nullptr);
   if (!OpenClipboard(window))
     return 1;
@@ -138,8 +170,8 @@ int HoldClipboard(int ms) {
 }
 
 // Reads the current folder out of the other process's parameters block.
-int CurrentFolder(const char* caption) {
-  HWND window = FindWindowA(nullptr, caption);
+int CurrentFolder(const wchar_t* caption) {
+  HWND window = FindWindowW(nullptr, caption);
   DWORD id = 0;
   GetWindowThreadProcessId(window, &id);
   HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ,
@@ -164,29 +196,30 @@ int CurrentFolder(const char* caption) {
   std::wstring wide(path.Length / sizeof(wchar_t), L'\0');
   ReadProcessMemory(process, path.Buffer, wide.data(), path.Length, nullptr);
   CloseHandle(process);
-  char narrow[2 * MAX_PATH] = "";
-  WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, narrow, sizeof narrow,
-                      nullptr, nullptr);
-  printf("found=1\ncwd_hex=%s\n", Hex(narrow).c_str());
+  printf("found=1\ncwd_hex=%s\n", Hex(Utf8(wide)).c_str());
   return 0;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  std::string command = argc > 1 ? argv[1] : "";
-  if (command == "window" && argc > 2)
+int main() {
+  // The wide command line: the ANSI one cannot carry every caption.
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  std::wstring command = argc > 1 ? argv[1] : L"";
+  std::string argument = argc > 2 ? Utf8(argv[2]) : "";
+  if (command == L"window" && argc > 2)
     return Window(argv[2]);
-  if (command == "boxes")
+  if (command == L"boxes")
     return EnumWindows(PrintBox, 0), 0;
-  if (command == "clipboard")
+  if (command == L"clipboard")
     return Clipboard();
-  if (command == "cwd" && argc > 2)
+  if (command == L"cwd" && argc > 2)
     return CurrentFolder(argv[2]);
-  if (command == "set-clipboard" && argc > 2)
-    return SetClipboard(argv[2]);
-  if (command == "hold-clipboard" && argc > 2)
-    return HoldClipboard(atoi(argv[2]));
+  if (command == L"set-clipboard" && argc > 2)
+    return SetClipboard(argument.c_str());
+  if (command == L"hold-clipboard" && argc > 2)
+    return HoldClipboard(atoi(argument.c_str()));
   fprintf(stderr, "unknown command\n");
   return 2;
 }
