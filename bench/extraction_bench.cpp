@@ -61,11 +61,12 @@ int Make(const Text& folder, size_t count) {
 
 volatile size_t joined_bytes;  // keeps the join from being optimised away
 
+// What the command runs: the joined text of the folder's photos.
 size_t RunProduct(const Text& folder) {
   SearchState state;
-  TextList names = CollectPhotoNames(folder, state);
-  joined_bytes = JoinPhotoNames(names).size();
-  return names.size();
+  Text joined = CollectJoinedPhotoNames(folder, state);
+  joined_bytes = joined.size();
+  return static_cast<size_t>(std::count(joined.begin(), joined.end(), '\n'));
 }
 
 template <typename F>
@@ -99,36 +100,31 @@ int Time(const Text& folder, int runs, const char* command) {
   return 0;
 }
 
-// Where a product run spends its time: the search's start (reading and
-// sorting the folder), the rest of the collection, and the join.
+// Where a product run spends its time: the search's start (reading, keying
+// and sorting the folder), then handing out, trimming and joining the names.
 int Phases(const Text& folder, int runs) {
-  std::vector<double> start, rest, join;
+  std::vector<double> start, rest;
   for (int run = 0; run < runs; ++run) {
     SearchState state;
-    Text name;
-    start.push_back(Milliseconds([&] { name = FindFile(folder + "\\*.jpg", state); }));
-    TextList names;
+    std::string_view name;
+    start.push_back(Milliseconds([&] { name = FindFileInPlace(folder + "\\*.jpg", state); }));
+    Text joined;
     rest.push_back(Milliseconds([&] {
-      for (; !name.empty(); name = FindFile(Text(), state))
-        if (IsPhotoName(name))
-          names.push_back(TrimPhotoName(name));
+      for (; !name.empty(); name = FindFileInPlace(Text(), state)) {
+        joined += TrimPhotoName(Text(name));
+        joined += "\r\n";
+      }
     }));
-    join.push_back(Milliseconds([&] { JoinPhotoNames(names); }));
   }
-  printf("search_start_ms=%.3f\ncollect_rest_ms=%.3f\njoin_ms=%.3f\n",
-         Median(start), Median(rest), Median(join));
+  printf("search_start_ms=%.3f\nhand_out_and_join_ms=%.3f\n", Median(start),
+         Median(rest));
   return 0;
 }
 
 int Memory(const Text& folder) {
   size_t baseline = ResidentBytes();
   size_t names = 0;
-  {
-    SearchState state;
-    TextList list = CollectPhotoNames(folder, state);
-    joined_bytes = JoinPhotoNames(list).size();
-    names = list.size();
-  }
+  names = RunProduct(folder);
   size_t peak = PeakResidentBytes();
   printf("names=%zu\nbaseline_bytes=%zu\npeak_bytes=%zu\nbytes_per_name=%.1f\n",
          names, baseline, peak,

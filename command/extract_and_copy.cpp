@@ -15,9 +15,8 @@ const char kFailureTitle[] = "失败";
 const char kUnreadableText[] = "无法读取文件夹:\r\n";
 const char kClipboardFailedText[] = "无法将照片文件名复制到剪辑板.";
 
-// Puts the names on the clipboard and says whether that worked.
-void CopyNames(const TextList& names) {
-  Text joined = JoinPhotoNames(names);
+// Puts the joined names on the clipboard and says whether that worked.
+void CopyNames(const Text& joined) {
   if (SetClipboardText(joined))
     ShowMessageBox(kSuccessText, kMessageBoxPlain, kSuccessTitle);
   else
@@ -35,13 +34,13 @@ void ExtractAndCopy() {
   }
   // An empty folder text would search the root of the current drive, which
   // nobody chose: it comes only from a drop that carried no path.
-  TextList names;
+  Text joined;
   if (!FolderPath.empty())
-    names = CollectPhotoNames(FolderPath, state);
+    joined = CollectJoinedPhotoNames(FolderPath, state);
   if (FolderPath.empty() || state.folder_unreadable)
     ShowMessageBox(kUnreadableText + FolderPath, kMessageBoxIconError,
                    kFailureTitle);
   else
-    CopyNames(names);
+    CopyNames(joined);
   CloseFileSearch(state);
 }

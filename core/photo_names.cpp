@@ -6,49 +6,70 @@ namespace {
 
 const char kPatternSuffix[] = "\\*.jpg";
 const char kPhotoExtension[] = ".jpg";
-constexpr int32_t kCutLength = 4;
+constexpr size_t kCutLength = 4;
 const char kLineEnd[] = "\r\n";
 
-}  // namespace
-
-Text TrimPhotoName(const Text& name) {
-  // The tail after the first separator (the whole name without one), less
-  // its last four bytes: TextLeft (TextRight (name, n - p), ...) in one copy.
-  int32_t n = TextLength(name);
-  int32_t p = FindInText(name, kPathSeparator, true);
-  int32_t tail_start = p < 0 ? 0 : p;
-  int32_t kept = n - tail_start - kCutLength;
-  return kept > 0 ? name.substr(tail_start, kept) : Text();
+char FoldAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool IsPhotoName(const Text& name) {
-  Text extension = TextRight(name, kCutLength);
-  return extension.size() == kCutLength &&
-         FindInText(extension, kPhotoExtension, true) == 1;
+// The kept part of a name: after its first separator (the whole name
+// without one), less its last four bytes.
+std::string_view TrimmedPart(std::string_view name) {
+  size_t separator = name.find(kPathSeparator[0]);
+  std::string_view tail =
+      separator == std::string_view::npos ? name : name.substr(separator + 1);
+  return tail.size() > kCutLength ? tail.substr(0, tail.size() - kCutLength)
+                                  : std::string_view();
 }
 
-namespace {
+bool EndsInPhotoExtension(std::string_view name) {
+  if (name.size() < kCutLength)
+    return false;
+  std::string_view extension = name.substr(name.size() - kCutLength);
+  for (size_t i = 0; i < kCutLength; ++i)
+    if (FoldAscii(extension[i]) != kPhotoExtension[i])
+      return false;
+  return true;
+}
 
 // A line break inside a name would split it over two lines of the list.
-Text OneLine(Text name) {
-  for (char& c : name)
-    if (c == '\r' || c == '\n')
-      c = '?';
-  return name;
+void AppendOneLine(std::string_view name, Text& text) {
+  size_t start = text.size();
+  text.append(name);
+  for (size_t i = start; i < text.size(); ++i)
+    if (text[i] == '\r' || text[i] == '\n')
+      text[i] = '?';
+}
+
+// Hands every photo of the folder, as the search returns it, to take.
+template <typename Take>
+void ForEachPhoto(const Text& folder, SearchState& state, Take take) {
+  std::string_view name = FindFileInPlace(folder + kPatternSuffix, state);
+  // The platform may match more than the pattern says (Windows also tries
+  // 8.3 short names, so "a.jpgx" matches "*.jpg"): keep only real photos.
+  for (; !name.empty(); name = FindFileInPlace(Text(), state))
+    if (EndsInPhotoExtension(name))
+      take(name);
 }
 
 }  // namespace
+
+Text TrimPhotoName(const Text& name) { return Text(TrimmedPart(name)); }
+
+bool IsPhotoName(const Text& name) { return EndsInPhotoExtension(name); }
 
 TextList CollectPhotoNames(const Text& folder, SearchState& state) {
   TextList names;
-  Text name = FindFile(folder + kPatternSuffix, state);
-  names.reserve(PendingMatches(state) + 1);
-  // The platform may match more than the pattern says (Windows also tries
-  // 8.3 short names, so "a.jpgx" matches "*.jpg"): keep only real photos.
-  for (; !name.empty(); name = FindFile(Text(), state)) {
-    if (IsPhotoName(name))
-      names.push_back(OneLine(TrimPhotoName(name)));
-  }
+  bool sized = false;
+  ForEachPhoto(folder, state, [&](std::string_view name) {
+    if (!sized) {
+      names.reserve(PendingMatches(state).count + 1);
+      sized = true;
+    }
+    names.emplace_back();
+    AppendOneLine(TrimmedPart(name), names.back());
+  });
   if (names.empty())
     names.emplace_back();
   return names;
@@ -64,5 +85,22 @@ Text JoinPhotoNames(const TextList& names) {
     joined += name;
     joined += kLineEnd;
   }
+  return joined;
+}
+
+Text CollectJoinedPhotoNames(const Text& folder, SearchState& state) {
+  Text joined;
+  size_t count = 0;
+  ForEachPhoto(folder, state, [&](std::string_view name) {
+    if (count++ == 0) {
+      // Every line is at most its name with its NUL and one byte more.
+      PendingNames pending = PendingMatches(state);
+      joined.reserve(pending.bytes + pending.count + 2);
+    }
+    AppendOneLine(TrimmedPart(name), joined);
+    joined += kLineEnd;
+  });
+  if (count == 0)
+    joined = kLineEnd;
   return joined;
 }

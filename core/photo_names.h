@@ -21,3 +21,7 @@ TextList CollectPhotoNames(const Text& folder, SearchState& state);
 
 // Every name followed by CR LF.
 Text JoinPhotoNames(const TextList& names);
+
+// JoinPhotoNames (CollectPhotoNames (folder, state)), written straight into
+// one text: no list of a million names on the way to the clipboard.
+Text CollectJoinedPhotoNames(const Text& folder, SearchState& state);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "core/text.h"
 
@@ -28,12 +29,23 @@ extern const char kPathSeparator[];
 // With a pattern ("folder\*.jpg"), starts a new search, closing the one in
 // state; with the empty text, goes on with the search in state. Returns the
 // bare name of the next match that is not a directory, or the empty text
-// at the end, when the search has been closed.
-Text FindFile(const Text& pattern, SearchState& state);
+// at the end, when the search has been closed. The name is a view into the
+// search's own storage, valid until the next call on state: a caller that
+// copies names anyway copies them once.
+std::string_view FindFileInPlace(const Text& pattern, SearchState& state);
+
+// The same, the name a text of its own.
+inline Text FindFile(const Text& pattern, SearchState& state) {
+  return Text(FindFileInPlace(pattern, state));
+}
 
 // Closes the search in state, if any.
 void CloseFileSearch(SearchState& state);
 
-// How many more names the search in state is sure to give, where the
-// platform knows it ahead (0 where it does not): lets a caller size its list.
-size_t PendingMatches(const SearchState& state);
+// What the search in state is sure to give still, where the platform knows
+// it ahead (zeros where it does not): lets a caller size its storage.
+struct PendingNames {
+  size_t count = 0;
+  size_t bytes = 0;  // at most, a NUL after every name counted
+};
+PendingNames PendingMatches(const SearchState& state);

@@ -7,6 +7,7 @@
 
 struct SearchHandle {
   HANDLE find = INVALID_HANDLE_VALUE;
+  Text name;  // the last name handed out
   ~SearchHandle() { FindClose(find); }
 };
 
@@ -75,15 +76,18 @@ bool NextEntry(SearchState& state, WIN32_FIND_DATAW& entry) {
 
 }  // namespace
 
-Text FindFile(const Text& pattern, SearchState& state) {
+std::string_view FindFileInPlace(const Text& pattern, SearchState& state) {
   WIN32_FIND_DATAW entry;
   bool found = pattern.empty() ? NextEntry(state, entry)
                                : StartSearch(pattern, state, entry);
   while (found && IsDirectory(entry))
     found = NextEntry(state, entry);
-  return found ? TextOfWide(entry.cFileName) : Text();
+  if (!found)
+    return std::string_view();
+  state.handle->name = TextOfWide(entry.cFileName);
+  return state.handle->name;
 }
 
 void CloseFileSearch(SearchState& state) { state.handle.reset(); }
 
-size_t PendingMatches(const SearchState&) { return 0; }
+PendingNames PendingMatches(const SearchState&) { return {}; }

@@ -42,6 +42,11 @@ TEST(CollectPhotoNames, ListsThePhotosOfARealFolder) {
     EXPECT_EQ(JoinPhotoNames(names), c.joined);
     EXPECT_FALSE(state.folder_unreadable);
     EXPECT_EQ(state.handle, nullptr) << "the search must be read to its end";
+    // The command's one-pass form gives the same text.
+    SearchState joined_state;
+    EXPECT_EQ(CollectJoinedPhotoNames(folder.path(), joined_state), c.joined);
+    EXPECT_FALSE(joined_state.folder_unreadable);
+    EXPECT_EQ(joined_state.handle, nullptr);
   }
 }
 
@@ -61,6 +66,9 @@ TEST(CollectPhotoNames, TellsAFolderThatCannotBeListed) {
     EXPECT_EQ(JoinPhotoNames(CollectPhotoNames(path, state)), "\r\n");
     EXPECT_TRUE(state.folder_unreadable);
     EXPECT_EQ(state.handle, nullptr);
+    SearchState joined_state;
+    EXPECT_EQ(CollectJoinedPhotoNames(path, joined_state), "\r\n");
+    EXPECT_TRUE(joined_state.folder_unreadable);
   }
 }
 

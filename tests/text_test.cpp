@@ -131,4 +131,38 @@ TEST(NaturalLess, OrdersAsFileManagersDo) {
   EXPECT_TRUE(NaturalLess("a01", "a1"));
 }
 
+// The radix sort over the keys, against a comparison sort by NaturalLess,
+// on names shaped to stress it: long shared prefixes that span several
+// seven-byte steps, digit runs across a step's edge, keys that end where
+// others go on, names equal but for case or leading zeros, non-ASCII bytes,
+// and runs of more than 32 names, which go past the insertion sort.
+TEST(NaturalKeys, SortsAsNaturalLessDoes) {
+  TextList names = {"", ".jpg", "a", "A", "a0", "a00", "a1", "a01", "a001"};
+  const Text prefixes[] = {"IMG_", "DSC ", "照片 ", "a-very-long-shared-prefix-",
+                           "Photo", "photo", "x"};
+  uint32_t seed = 12345;
+  auto next = [&seed] { return seed = seed * 1103515245 + 12345; };
+  for (int i = 0; i < 6000; ++i) {
+    Text name = prefixes[next() % std::size(prefixes)];
+    for (int part = 0, parts = 1 + next() % 4; part < parts; ++part) {
+      if (next() % 2)
+        name += std::string(next() % 3, '0') + std::to_string(next() % 100000);
+      else
+        name += "abcXYZ\xE9.- "[next() % 13];
+    }
+    names.push_back(name);
+  }
+  NaturalKeys keys;
+  for (const Text& name : names)
+    keys.Add(name);
+  LargeVector<uint32_t> order =
+      keys.Sort([&](uint32_t a, uint32_t b) { return names[a] < names[b]; });
+  TextList sorted;
+  for (uint32_t i : order)
+    sorted.push_back(names[i]);
+  TextList expected = names;
+  std::sort(expected.begin(), expected.end(), NaturalLess);
+  EXPECT_EQ(sorted, expected);
+}
+
 }  // namespace
