@@ -65,9 +65,6 @@ def floor_ms():
     return float(dict(line.split("=", 1) for line in out.split())["floor_ms"])
 
 
-times = []
-for _ in range(RUNS):
-    times.append(one_drop())
-    print(f"drop {len(times)}: {times[-1]:.1f} ms", flush=True)
+times = [one_drop() for _ in range(RUNS)]
 drop, floor = statistics.median(times), floor_ms()
 print(f"drop_to_box_ms={drop:.1f}\nfloor_ms={floor:.1f}\nx_floor={drop / floor:.2f}")

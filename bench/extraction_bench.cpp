@@ -4,6 +4,8 @@
 //                                         floor, and CMD (a shell command on
 //                                         the same folder) if given; prints
 //                                         medians in ms
+//   extraction_bench floor DIR            one bare read, as a fresh process
+//                                         meets it
 //   extraction_bench phases DIR RUNS      medians of the run's parts
 //   extraction_bench memory DIR           one product run: peak resident
 //                                         bytes above the baseline, per name
@@ -140,6 +142,12 @@ int main(int argc, char** argv) {
     return Make(argv[2], strtoull(argv[3], nullptr, 10));
   if (command == "time" && argc >= 4)
     return Time(argv[2], atoi(argv[3]), argc > 4 ? argv[4] : nullptr);
+  if (command == "floor" && argc == 3) {
+    size_t bare = 0;
+    double ms = Milliseconds([&] { bare = CountPhotosBare(argv[2]); });
+    printf("bare_names=%zu\nfloor_ms=%.3f\n", bare, ms);
+    return 0;
+  }
   if (command == "phases" && argc == 4)
     return Phases(argv[2], atoi(argv[3]));
   if (command == "memory" && argc == 3)

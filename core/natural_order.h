@@ -1,4 +1,6 @@
-// The order in which Linux file managers show names.
+// Natural order: the order a person expects of numbered names, as file
+// managers show them for ASCII names (other bytes go by their value, not by
+// a locale's collation).
 #pragma once
 
 #include <algorithm>

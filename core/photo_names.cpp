@@ -1,6 +1,7 @@
 #include "core/photo_names.h"
 
 #include "platform/file_search.h"
+#include "platform/large_memory.h"
 
 namespace {
 
@@ -96,6 +97,7 @@ Text CollectJoinedPhotoNames(const Text& folder, SearchState& state) {
       // Every line is at most its name with its NUL and one byte more.
       PendingNames pending = PendingMatches(state);
       joined.reserve(pending.bytes + pending.count + 2);
+      AdviseLargePages(joined.data(), joined.capacity());
     }
     AppendOneLine(TrimmedPart(name), joined);
     joined += kLineEnd;

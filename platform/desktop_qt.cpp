@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStringDecoder>
 
 #include "platform/desktop.h"
+#include "platform/large_memory.h"
 
 namespace {
 
@@ -16,6 +18,19 @@ const char kOkButton[] = "确定";
 QMessageBox::Icon IconOf(int32_t style) {
   return (style & 0xF0) == kMessageBoxIconError ? QMessageBox::Critical
                                                 : QMessageBox::NoIcon;
+}
+
+// The text as a QString, decoded into room asked of huge pages first: a
+// million names are tens of megabytes, whose small-page faults would cost
+// more than the decoding. Bytes that are not UTF-8 become U+FFFD.
+QString Utf16Of(const Text& text) {
+  QStringDecoder decoder(QStringDecoder::Utf8);
+  QString utf16(static_cast<qsizetype>(decoder.requiredSpace(text.size())),
+                Qt::Uninitialized);
+  AdviseLargePages(utf16.data(), utf16.size() * sizeof(QChar));
+  QChar* end = decoder.appendToBuffer(utf16.data(), text);
+  utf16.truncate(end - utf16.constData());
+  return utf16;
 }
 
 }  // namespace
@@ -32,7 +47,7 @@ Text BrowseForFolder(const Text& title) {
 
 bool SetClipboardText(const Text& text) {
   QClipboard* clipboard = QGuiApplication::clipboard();
-  clipboard->setText(QString::fromUtf8(text.data(), TextLength(text)));
+  clipboard->setText(Utf16Of(text));
   return clipboard->ownsClipboard();
 }
 

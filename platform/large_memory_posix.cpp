@@ -1,4 +1,7 @@
 #include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
 
 #include <new>
 
@@ -35,4 +38,15 @@ void FreeLarge(void* block, size_t bytes) {
     ::operator delete(block);
   else
     munmap(block, bytes);
+}
+
+void AdviseLargePages(void* buffer, size_t bytes) {
+  if (bytes < kLargeBlock)
+    return;
+  // madvise takes whole pages: the ones inside the buffer.
+  const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+  uintptr_t begin = (reinterpret_cast<uintptr_t>(buffer) + page - 1) & ~(page - 1);
+  uintptr_t end = (reinterpret_cast<uintptr_t>(buffer) + bytes) & ~(page - 1);
+  if (begin < end)
+    madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
 }

@@ -7,3 +7,5 @@
 void* AllocateLarge(size_t bytes) { return ::operator new(bytes); }
 
 void FreeLarge(void* block, size_t) { ::operator delete(block); }
+
+void AdviseLargePages(void*, size_t) {}
