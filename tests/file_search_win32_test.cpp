@@ -102,6 +102,17 @@ TEST(Win32FileSearch, ALoneSurrogateInANameGivesTheReplacementCharacter) {
             (TextList{"a", "b\xEF\xBF\xBD", "z"}));
 }
 
+TEST(LongPathForm, IsAbsoluteNormalisedAndPrefixed) {
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {L"C:\\a\\..\\b\\*.jpg", L"\\\\?\\C:\\b\\*.jpg"},
+      {L"C:\\\\*.jpg", L"\\\\?\\C:\\*.jpg"},  // a drive root's doubled backslash
+      {L"\\\\server\\share\\p\\*.jpg", L"\\\\?\\UNC\\server\\share\\p\\*.jpg"},
+      {L"\\\\?\\C:\\x\\*.jpg", L"\\\\?\\C:\\x\\*.jpg"},  // already long
+  };
+  for (const auto& [path, expected] : cases)
+    EXPECT_EQ(LongPathForm(path), expected) << TextOfWide(path);
+}
+
 TEST(Win32FileSearch, TooLongAPatternIsRefused) {
   TempFolder folder;
   bool unreadable = false;
