@@ -140,6 +140,7 @@ TEST(NaturalKeys, SortsAsNaturalLessDoes) {
   TextList names = {"", ".jpg", "a", "A", "a0", "a00", "a1", "a01", "a001"};
   const Text prefixes[] = {"IMG_", "DSC ", "照片 ", "a-very-long-shared-prefix-",
                            "Photo", "photo", "x"};
+  const std::string_view others = "abcXYZ\xE9.- ";
   uint32_t seed = 12345;
   auto next = [&seed] { return seed = seed * 1103515245 + 12345; };
   for (int i = 0; i < 6000; ++i) {
@@ -148,7 +149,7 @@ TEST(NaturalKeys, SortsAsNaturalLessDoes) {
       if (next() % 2)
         name += std::string(next() % 3, '0') + std::to_string(next() % 100000);
       else
-        name += "abcXYZ\xE9.- "[next() % 13];
+        name += others[next() % others.size()];
     }
     names.push_back(name);
   }
