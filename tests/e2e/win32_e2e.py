@@ -75,9 +75,9 @@ def message_boxes():
     return [b for b in boxes() if b[0] in ("成功", "失败")]
 
 
-def wait_box(caption):
+def wait_box(caption, timeout=20.0):
     return wait_until(lambda: [b for b in boxes() if b[0] == caption],
-                      what=f"message box {caption}")[0]
+                      timeout=timeout, what=f"message box {caption}")[0]
 
 
 def clipboard():
@@ -431,7 +431,10 @@ def alt_f4_ends_with_zero():
 @case
 def allocation_failure_ends_with_the_fatal_report():
     program = start("jpgnames_fails_allocation")
-    caption, text, icon = wait_box("运行错误")
+    # The box comes right after a fresh start: give it the start's deadline.
+    # Under load, a new Wine process in code page 1252 was seen to take
+    # about 30 s to show its first window and box.
+    caption, text, icon = wait_box("运行错误", timeout=60)
     check("运行时错误" in text and icon == 1, f"fatal box {text!r}")
     key("Return")
     check(program.wait(timeout=30) == 255, "exit code after a fatal error")
